@@ -1,0 +1,23 @@
+# vantelor_library(NAME DEPS dep...)
+#   One static library per source directory, made of every .cpp in it.
+function(vantelor_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/include)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# vantelor_add_tests(NAME LIBS lib...)
+#   One test program per test directory, made of every *_test.cpp in it;
+#   each GoogleTest case is registered with CTest on its own.
+function(vantelor_add_tests name)
+  cmake_parse_arguments(ARG "" "" "LIBS;EXTRA_SOURCES" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  add_executable(${name} ${sources} ${ARG_EXTRA_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTELOR_SOURCE_DIR=${PROJECT_SOURCE_DIR};VANTELOR_BUILD_DIR=${PROJECT_BINARY_DIR}"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,18 @@
+#include "data/database.h"
+
+namespace dba {
+
+void Record::DBWrite() const {
+  if (!file_) throw Error(kBadArgument, "cannot write record " + Key() + ": it belongs to no file");
+  file_->WriteRecord(Key(), Text());
+}
+
+std::string QueryCommand(std::string_view sentence, std::string_view file) {
+  DynArray command;
+  command.Set(1, sentence);
+  command.Set(2, file);
+  command.Set(3, "0");
+  return command.Text();
+}
+
+}  // namespace dba

@@ -1,0 +1,36 @@
+#pragma once
+// UTF-8 text helpers. Where the screens count characters they mean Unicode characters,
+// not bytes: "FÉVRIER 2003" is 12 characters. Case mapping and month names go through ICU.
+
+#include <string>
+#include <string_view>
+
+namespace text {
+
+// Number of Unicode characters (code points) in `s`. Invalid bytes count one each.
+int Length(std::string_view s);
+// The first `n` characters of `s` (all of it when shorter).
+std::string Left(std::string_view s, int n);
+// `n` characters from character `start` (counted from 1), as Mid$ does; n < 0 = to the end.
+std::string Mid(std::string_view s, int start, int n = -1);
+// `s` padded with blanks on the right to `n` characters (unchanged when longer).
+std::string PadRight(std::string_view s, int n);
+// Upper case, French rules ("é" gives "É").
+std::string Upper(std::string_view s);
+// Blanks removed at both ends.
+std::string Trim(std::string_view s);
+// True when `s` is well-formed UTF-8.
+bool IsValidUtf8(std::string_view s);
+// ISO-8859-1 bytes to UTF-8.
+std::string Latin1ToUtf8(std::string_view s);
+
+// French month name as the month boxes hold it: 1 → "Janvier" … 12 → "Décembre";
+// "" outside 1..12.
+std::string MonthName(int month);
+// The month (1..12) of a French month name, in any case and with or without accents
+// ("Février", "FEVRIER", "février"); 0 when it is none.
+int MonthNumber(std::string_view name);
+// "mmmm yyyy" in capitals for a period: (2003, 2) → "FÉVRIER 2003".
+std::string PeriodText(int year, int month);
+
+}  // namespace text
