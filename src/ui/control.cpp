@@ -1,0 +1,144 @@
+#include "ui/control.h"
+
+#include "ui/form.h"
+
+namespace ui {
+namespace {
+Control* focused = nullptr;
+}
+
+std::string_view KindName(Kind kind) {
+  switch (kind) {
+    case Kind::Label: return "Label";
+    case Kind::TextBox: return "TextBox";
+    case Kind::ComboBox: return "ComboBox";
+    case Kind::ListBox: return "ListBox";
+    case Kind::CheckBox: return "CheckBox";
+    case Kind::CommandButton: return "CommandButton";
+    case Kind::Frame: return "Frame";
+    case Kind::Line: return "Line";
+    case Kind::VScrollBar: return "VScrollBar";
+    case Kind::Menu: return "Menu";
+    case Kind::Form: return "Form";
+    case Kind::UserControl: return "UserControl";
+  }
+  return "Control";
+}
+
+Control::Control(Form* form, std::string name, Kind kind)
+    : form_(form), name_(std::move(name)), kind_(kind) {
+  if (form_) form_->Register(this);
+}
+
+Control::~Control() {
+  if (focused == this) focused = nullptr;
+  if (form_) form_->Forget(this);
+}
+
+void Control::SetContainer(Control* frame) { container_ = frame; }
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
+  enabled_ = enabled;
+  Notify("Enabled");
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  Notify("Visible");
+}
+
+bool Control::AcceptsInput() const {
+  for (const Control* c = this; c; c = c->container_) {
+    if (!c->enabled_ || !c->visible_) return false;
+  }
+  if (form_ && form_ != this) return form_->AcceptsInput();
+  return true;
+}
+
+void Control::SetLeft(int twips) { Move(twips, top_, width_, height_); }
+void Control::SetTop(int twips) { Move(left_, twips, width_, height_); }
+void Control::SetWidth(int twips) { Move(left_, top_, twips, height_); }
+void Control::SetHeight(int twips) { Move(left_, top_, width_, twips); }
+
+void Control::Move(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  Notify("Geometry");
+}
+
+void Control::SetFont(Font font) {
+  font_ = std::move(font);
+  Notify("Font");
+}
+
+void Control::SetTabIndex(int index) { tab_index_ = index; }
+void Control::SetHelpContextID(int id) { help_context_ = id; }
+
+void Control::SetFocus() {
+  if (focused == this || !AcceptsInput()) return;
+  Control* previous = focused;
+  focused = this;
+  if (previous) {
+    previous->Raise("LostFocus", previous->OnLostFocus);
+    previous->Notify("Focus");
+  }
+  Raise("GotFocus", OnGotFocus);
+  Notify("Focus");
+}
+
+bool Control::HasFocus() const { return focused == this; }
+Control* Control::Focused() { return focused; }
+void Control::ClearFocus() { focused = nullptr; }
+
+void Control::UserMouseDown(int button, int shift, int x, int y) {
+  if (!AcceptsInput()) return;
+  Raise("MouseDown", OnMouseDown, button, shift, x, y);
+}
+
+void Control::UserHelpKey() {
+  int context = help_context_;
+  if (context == 0) return;
+  desktop().Help(0, HelpFile(), kHelpContext, context);
+}
+
+PropertyList Control::Properties() const {
+  return {{"Name", name_},
+          {"Kind", std::string(KindName(kind_))},
+          {"Enabled", enabled_},
+          {"Visible", visible_},
+          {"Left", left_},
+          {"Top", top_},
+          {"Width", width_},
+          {"Height", height_},
+          {"FontName", font_.family},
+          {"FontSize", static_cast<int>(font_.size * 100 + 0.5)},
+          {"FontBold", font_.bold},
+          {"TabIndex", tab_index_},
+          {"HelpContextID", help_context_},
+          {"Focus", HasFocus()}};
+}
+
+bool Control::GetProperty(std::string_view name, PropertyValue& value) const {
+  for (auto& [key, v] : Properties()) {
+    if (key == name) {
+      value = v;
+      return true;
+    }
+  }
+  return false;
+}
+
+void Control::Notify(const std::string& property) const {
+  if (observer_) observer_->PropertyChanged(property);
+}
+
+void Control::ReportEventError(const char* event, const std::string& message) const {
+  desktop().ReportError(name_ + "_" + event, message);
+}
+
+}  // namespace ui

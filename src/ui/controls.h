@@ -1,0 +1,249 @@
+#pragma once
+// The controls of the window toolkit. Their event rules are the ones the screens rely on:
+// a text change raises Change whether typed or set by code; a list or combo raises Click
+// only when its ListIndex really changes; a scroll bar keeps Value within Min..Max and
+// raises Change whenever Value moves, clamping included.
+
+#include <string>
+#include <vector>
+
+#include "ui/control.h"
+
+namespace ui {
+
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyF1 = 0x70;
+
+class Label : public Control {
+ public:
+  Label(Form& form, std::string name, std::string caption = "");
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  PropertyList Properties() const override;
+
+ private:
+  std::string caption_;
+};
+
+// Shared by TextBox and the edit part of ComboBox: text, keys and Change.
+class EditControl : public Control {
+ public:
+  const std::string& Text() const { return text_; }
+  // Sets the text; raises Change when it differs.
+  void SetText(std::string text);
+  // 0 = no limit; counted in characters.
+  int MaxLength() const { return max_length_; }
+  void SetMaxLength(int characters);
+
+  std::function<void()> OnChange;
+  // The key code by reference: a handler cancels the key by setting it to 0.
+  std::function<void(int& key)> OnKeyPress;
+  std::function<void(int key)> OnKeyUp;
+
+  // One key as a user types it: KeyPress, then (unless cancelled) the edit at the end
+  // of the text (Backspace removes the last character, Enter edits nothing, a character
+  // code point is appended within MaxLength), then KeyUp.
+  void UserKey(int key);
+  // Types each character of a UTF-8 text through UserKey.
+  void UserType(std::string_view text);
+  // A whole edit made by the user elsewhere (a renderer's editor): sets the text.
+  void UserEdit(std::string text);
+
+ protected:
+  EditControl(Form& form, std::string name, Kind kind);
+  PropertyList EditProperties() const;
+  // Sets the text, raising Change only when asked to.
+  void AssignText(std::string text, bool raise_change);
+  virtual void TextChanged() {}
+
+ private:
+  std::string text_;
+  int max_length_ = 0;
+};
+
+class TextBox : public EditControl {
+ public:
+  TextBox(Form& form, std::string name);
+  PropertyList Properties() const override;
+};
+
+// Items with a selected index (-1 = none), for ListBox and ComboBox.
+class ItemList {
+ public:
+  int ListCount() const { return static_cast<int>(items_.size()); }
+  // Item i (from 0); "" out of range.
+  std::string List(int index) const;
+  const std::vector<std::string>& Items() const { return items_; }
+
+ protected:
+  std::vector<std::string> items_;
+};
+
+class ComboBox : public EditControl, public ItemList {
+ public:
+  enum class Style { DropDownCombo = 0, DropDownList = 2 };
+  ComboBox(Form& form, std::string name, Style style = Style::DropDownCombo);
+
+  Style style() const { return style_; }
+  void AddItem(std::string item);
+  void RemoveItem(int index);
+  void Clear();  // removes every item; ListIndex becomes -1 without Click; text unchanged
+
+  int ListIndex() const { return list_index_; }
+  // Selects an item (-1 = none): the text becomes the item's text without Change; Click
+  // is raised when the index changes.
+  void SetListIndex(int index);
+  std::function<void()> OnClick;
+  // The user chooses item `index` from the drop-down list.
+  void UserChoose(int index);
+
+  PropertyList Properties() const override;
+
+ private:
+  Style style_;
+  int list_index_ = -1;
+  bool selecting_ = false;
+  void TextChanged() override;
+};
+
+class ListBox : public Control, public ItemList {
+ public:
+  ListBox(Form& form, std::string name);
+
+  void AddItem(std::string item);
+  void RemoveItem(int index);
+  void Clear();  // ListIndex -1, TopIndex 0, no Click
+
+  int ListIndex() const { return list_index_; }
+  // Selects a row (-1 = none), keeps it in view, raises Click when the index changes.
+  void SetListIndex(int index);
+  int TopIndex() const { return top_index_; }
+  void SetTopIndex(int index);
+  // Rows that the list's height shows at once (item height 210 twips).
+  int VisibleRows() const;
+
+  std::function<void()> OnClick;
+  std::function<void()> OnDblClick;
+  // The user clicks row `index` (selects it).
+  void UserClick(int index);
+  // The user double-clicks row `index`: selects it, then DblClick.
+  void UserDoubleClick(int index);
+
+  PropertyList Properties() const override;
+
+ private:
+  int list_index_ = -1;
+  int top_index_ = 0;
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& form, std::string name, std::string caption = "");
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  // 0 unticked, 1 ticked, 2 greyed. Click is raised when it changes.
+  int Value() const { return value_; }
+  void SetValue(int value);
+  std::function<void()> OnClick;
+  // The user clicks the box: ticked becomes unticked, anything else ticked.
+  void UserClick();
+  PropertyList Properties() const override;
+
+ private:
+  std::string caption_;
+  int value_ = 0;
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(Form& form, std::string name, std::string caption = "");
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  std::function<void()> OnClick;
+  void UserClick();
+  PropertyList Properties() const override;
+
+ private:
+  std::string caption_;
+};
+
+class Frame : public Control {
+ public:
+  Frame(Form& form, std::string name, std::string caption = "");
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  PropertyList Properties() const override;
+
+ private:
+  std::string caption_;
+};
+
+class Line : public Control {
+ public:
+  Line(Form& form, std::string name, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0);
+  int X1() const { return x1_; }
+  int Y1() const { return y1_; }
+  int X2() const { return x2_; }
+  int Y2() const { return y2_; }
+  void SetPoints(int x1, int y1, int x2, int y2);
+  PropertyList Properties() const override;
+
+ private:
+  int x1_, y1_, x2_, y2_;
+};
+
+class VScrollBar : public Control {
+ public:
+  VScrollBar(Form& form, std::string name);
+  int Min() const { return min_; }
+  int Max() const { return max_; }
+  int Value() const { return value_; }
+  int SmallChange() const { return small_change_; }
+  int LargeChange() const { return large_change_; }
+  // Moving a bound so that Value must move clamps Value and raises Change.
+  void SetMin(int min);
+  void SetMax(int max);
+  // Clamped to Min..Max; Change is raised when the value moves.
+  void SetValue(int value);
+  void SetSmallChange(int rows) { small_change_ = rows; }
+  void SetLargeChange(int rows) { large_change_ = rows; }
+
+  std::function<void()> OnChange;
+  std::function<void()> OnScroll;
+  // Arrow clicks (SmallChange) and track clicks (LargeChange), up or down.
+  void UserArrow(bool down);
+  void UserPage(bool down);
+  // Dragging the thumb raises Scroll at each position; the release raises Change.
+  void UserDrag(int value);
+  void UserRelease();
+  PropertyList Properties() const override;
+
+ private:
+  int Clamp(int value) const;
+  void MoveValue(int value, bool raise_change);
+  int min_ = 0, max_ = 32767, value_ = 0;
+  int small_change_ = 1, large_change_ = 1;
+  bool dragging_ = false;
+  int drag_start_ = 0;
+};
+
+// A menu, or an entry of one. A pop-up menu is a Menu whose entries are Menus.
+class Menu : public Control {
+ public:
+  Menu(Form& form, std::string name, std::string caption = "");
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  void AddEntry(Menu& entry);
+  const std::vector<Menu*>& Entries() const { return entries_; }
+  std::function<void()> OnClick;
+  // The user chooses this entry: Click, when the entry is enabled.
+  void UserChoose();
+  PropertyList Properties() const override;
+
+ private:
+  std::string caption_;
+  std::vector<Menu*> entries_;
+};
+
+}  // namespace ui

@@ -1,0 +1,42 @@
+#include "ui/desktop.h"
+
+#include <iostream>
+
+namespace ui {
+namespace {
+
+// Used until a host or a test installs its desktop: never blocks, never shows anything.
+class FallbackDesktop final : public Desktop {
+ public:
+  int MessageBox(const std::string& text, int, const std::string&) override {
+    std::cerr << "message: " << text << '\n';
+    return kAnswerOk;
+  }
+  void SetMousePointer(int pointer) override { pointer_ = pointer; }
+  int MousePointer() const override { return pointer_; }
+  void DoEvents() override {}
+  void ShowModal(Form&) override {}
+  void PopupMenu(Menu&, Control&, int, int) override {}
+  void Help(long, const std::string&, int, int) override {}
+  void CloseHostWindow() override {}
+  void ReportError(const std::string& where, const std::string& message) override {
+    std::cerr << "error in " << where << ": " << message << '\n';
+  }
+
+ private:
+  int pointer_ = kDefaultPointer;
+};
+
+FallbackDesktop fallback;
+Desktop* current = &fallback;
+std::string help_file;
+
+}  // namespace
+
+Desktop& desktop() { return *current; }
+void SetDesktop(Desktop* d) { current = d ? d : &fallback; }
+
+const std::string& HelpFile() { return help_file; }
+void SetHelpFile(std::string file) { help_file = std::move(file); }
+
+}  // namespace ui

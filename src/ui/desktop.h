@@ -1,0 +1,64 @@
+#pragma once
+// Desktop services: everything a screen asks of the windowing system, behind one
+// interface so that tests can script it (TestDesktop) and Qt can render it (QtDesktop).
+
+#include <string>
+
+namespace ui {
+
+class Control;
+class Form;
+class Menu;
+
+// Message box styles and answers, as the screens pass and test them.
+inline constexpr int kCritical = 16;
+inline constexpr int kQuestionYesNo = 36;
+inline constexpr int kExclamation = 48;
+inline constexpr int kInformation = 64;
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+// Mouse pointers.
+inline constexpr int kDefaultPointer = 0;
+inline constexpr int kHourglass = 11;
+
+// Help commands.
+inline constexpr int kHelpContext = 1;
+inline constexpr int kHelpQuit = 2;
+inline constexpr int kHelpFinder = 11;
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  // Shows a modal message box; returns the answer (kAnswerOk, kAnswerYes, kAnswerNo).
+  virtual int MessageBox(const std::string& text, int style, const std::string& title) = 0;
+  // The screen's mouse pointer (kDefaultPointer or kHourglass).
+  virtual void SetMousePointer(int pointer) = 0;
+  virtual int MousePointer() const = 0;
+  // Lets the windowing system process the events waiting for it.
+  virtual void DoEvents() = 0;
+  // Shows a loaded form modally; returns once it has unloaded.
+  virtual void ShowModal(Form& form) = 0;
+  // Pops a menu up at a position (twips, in the coordinates of `over`); returns once the
+  // menu has closed (after running the chosen entry's Click, if any).
+  virtual void PopupMenu(Menu& menu, Control& over, int x, int y) = 0;
+  // Help service: command kHelpFinder (contents), kHelpContext (data = context number) or
+  // kHelpQuit, for one owner window.
+  virtual void Help(long owner, const std::string& file, int command, int data) = 0;
+  // Closes the host window that holds the control.
+  virtual void CloseHostWindow() = 0;
+  // An error that an event handler let through: `where` names the control and event.
+  virtual void ReportError(const std::string& where, const std::string& message) = 0;
+};
+
+// The desktop in use. Tests and hosts install theirs with SetDesktop (nullptr restores
+// the fallback, which answers OK, ignores the rest and prints errors to stderr).
+Desktop& desktop();
+void SetDesktop(Desktop* desktop);
+
+// The application's help-file setting, which F1 opens at a control's context number.
+const std::string& HelpFile();
+void SetHelpFile(std::string file);
+
+}  // namespace ui

@@ -1,0 +1,137 @@
+#include "ui/controls.h"
+
+#include <algorithm>
+
+namespace ui {
+
+std::string ItemList::List(int index) const {
+  if (index < 0 || index >= ListCount()) return "";
+  return items_[static_cast<std::size_t>(index)];
+}
+
+// ---- ComboBox
+
+ComboBox::ComboBox(Form& form, std::string name, Style style)
+    : EditControl(form, std::move(name), Kind::ComboBox), style_(style) {}
+
+void ComboBox::AddItem(std::string item) {
+  items_.push_back(std::move(item));
+  Notify("Items");
+}
+
+void ComboBox::RemoveItem(int index) {
+  if (index < 0 || index >= ListCount()) return;
+  items_.erase(items_.begin() + index);
+  if (list_index_ == index) list_index_ = -1;
+  else if (list_index_ > index) --list_index_;
+  Notify("Items");
+}
+
+void ComboBox::Clear() {
+  items_.clear();
+  list_index_ = -1;
+  Notify("Items");
+}
+
+void ComboBox::SetListIndex(int index) {
+  if (index < -1 || index >= ListCount()) index = -1;
+  if (index == list_index_) return;
+  list_index_ = index;
+  selecting_ = true;
+  // The text follows the selection; choosing from the list is a Click, not a Change.
+  AssignText(index >= 0 ? items_[static_cast<std::size_t>(index)] : "", false);
+  selecting_ = false;
+  Notify("ListIndex");
+  Raise("Click", OnClick);
+}
+
+void ComboBox::TextChanged() {
+  if (selecting_) return;
+  // Text set by typing or code selects the item it names exactly, silently.
+  auto it = std::find(items_.begin(), items_.end(), Text());
+  int index = it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+  if (index != list_index_) {
+    list_index_ = index;
+    Notify("ListIndex");
+  }
+}
+
+void ComboBox::UserChoose(int index) {
+  if (!AcceptsInput()) return;
+  SetListIndex(index);
+}
+
+PropertyList ComboBox::Properties() const {
+  PropertyList list = EditProperties();
+  list.emplace_back("Style", static_cast<int>(style_));
+  list.emplace_back("ListIndex", list_index_);
+  list.emplace_back("ListCount", ListCount());
+  return list;
+}
+
+// ---- ListBox
+
+ListBox::ListBox(Form& form, std::string name) : Control(&form, std::move(name), Kind::ListBox) {}
+
+void ListBox::AddItem(std::string item) {
+  items_.push_back(std::move(item));
+  Notify("Items");
+}
+
+void ListBox::RemoveItem(int index) {
+  if (index < 0 || index >= ListCount()) return;
+  items_.erase(items_.begin() + index);
+  if (list_index_ == index) list_index_ = -1;
+  else if (list_index_ > index) --list_index_;
+  top_index_ = std::clamp(top_index_, 0, std::max(0, ListCount() - 1));
+  Notify("Items");
+}
+
+void ListBox::Clear() {
+  items_.clear();
+  list_index_ = -1;
+  top_index_ = 0;
+  Notify("Items");
+}
+
+int ListBox::VisibleRows() const { return std::max(1, Height() / 210); }
+
+void ListBox::SetTopIndex(int index) {
+  index = std::clamp(index, 0, std::max(0, ListCount() - 1));
+  if (index == top_index_) return;
+  top_index_ = index;
+  Notify("TopIndex");
+}
+
+void ListBox::SetListIndex(int index) {
+  if (index < -1 || index >= ListCount()) index = -1;
+  if (index == list_index_) return;
+  list_index_ = index;
+  if (index >= 0) {
+    if (index < top_index_) SetTopIndex(index);
+    else if (index >= top_index_ + VisibleRows()) SetTopIndex(index - VisibleRows() + 1);
+  }
+  Notify("ListIndex");
+  Raise("Click", OnClick);
+}
+
+void ListBox::UserClick(int index) {
+  if (!AcceptsInput() || index < 0 || index >= ListCount()) return;
+  SetListIndex(index);
+}
+
+void ListBox::UserDoubleClick(int index) {
+  if (!AcceptsInput() || index < 0 || index >= ListCount()) return;
+  SetListIndex(index);
+  Raise("DblClick", OnDblClick);
+}
+
+PropertyList ListBox::Properties() const {
+  PropertyList list = Control::Properties();
+  list.emplace_back("ListIndex", list_index_);
+  list.emplace_back("ListCount", ListCount());
+  list.emplace_back("TopIndex", top_index_);
+  return list;
+}
+
+}  // namespace ui
