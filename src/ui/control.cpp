@@ -32,6 +32,7 @@ Control::Control(Form* form, std::string name, Kind kind)
 
 Control::~Control() {
   if (focused == this) focused = nullptr;
+  Form::ForgetSavedFocus(this);
   if (form_) form_->Forget(this);
 }
 
@@ -53,8 +54,9 @@ bool Control::AcceptsInput() const {
   for (const Control* c = this; c; c = c->container_) {
     if (!c->enabled_ || !c->visible_) return false;
   }
-  if (form_ && form_ != this) return form_->AcceptsInput();
-  return true;
+  if (form_) return form_->AcceptsInput();
+  const Form* top = Form::TopModal();
+  return top == nullptr || top == this;
 }
 
 void Control::SetLeft(int twips) { Move(twips, top_, width_, height_); }
@@ -81,19 +83,31 @@ void Control::SetHelpContextID(int id) { help_context_ = id; }
 
 void Control::SetFocus() {
   if (focused == this || !AcceptsInput()) return;
-  Control* previous = focused;
-  focused = this;
-  if (previous) {
-    previous->Raise("LostFocus", previous->OnLostFocus);
+  if (Control* previous = focused) {
+    focused = nullptr;
     previous->Notify("Focus");
+    previous->Raise("LostFocus", previous->OnLostFocus);
+    if (focused || !AcceptsInput()) return;
   }
-  Raise("GotFocus", OnGotFocus);
+  focused = this;
   Notify("Focus");
+  Raise("GotFocus", OnGotFocus);
 }
 
 bool Control::HasFocus() const { return focused == this; }
 Control* Control::Focused() { return focused; }
-void Control::ClearFocus() { focused = nullptr; }
+
+void Control::ClearFocus() {
+  Control* previous = focused;
+  focused = nullptr;
+  if (previous) previous->Notify("Focus");
+}
+
+void Control::RestoreFocus(Control* control) {
+  ClearFocus();
+  focused = control;
+  if (control) control->Notify("Focus");
+}
 
 void Control::UserMouseDown(int button, int shift, int x, int y) {
   if (!AcceptsInput()) return;
@@ -101,9 +115,11 @@ void Control::UserMouseDown(int button, int shift, int x, int y) {
 }
 
 void Control::UserHelpKey() {
-  int context = help_context_;
-  if (context == 0) return;
-  desktop().Help(0, HelpFile(), kHelpContext, context);
+  if (!AcceptsInput()) return;
+  int context = 0;
+  for (const Control* c = this; c && context == 0; c = c->container_) context = c->help_context_;
+  if (context == 0 && form_) context = form_->HelpContextID();
+  if (context != 0) desktop().Help(0, HelpFile(), kHelpContext, context);
 }
 
 PropertyList Control::Properties() const {

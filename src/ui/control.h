@@ -59,7 +59,8 @@ class Control {
   void SetEnabled(bool enabled);
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
-  // True when this control, its frames and its form are all enabled and visible.
+  // True when this control, its frames and its form are all enabled and visible, and no
+  // modal form other than its own is shown over it.
   bool AcceptsInput() const;
 
   int Left() const { return left_; }
@@ -81,17 +82,22 @@ class Control {
 
   // Gives the focus to this control: LostFocus on the control that had it, then
   // GotFocus here. Nothing happens (and nothing is raised) when it cannot take input.
+  // A LostFocus handler that moves the focus itself wins: this control then gets nothing.
   void SetFocus();
   bool HasFocus() const;
   static Control* Focused();
+  // Takes the focus away, or gives it back to a control, without raising focus events:
+  // what happens to a window's focus when another window becomes active and back.
   static void ClearFocus();
+  static void RestoreFocus(Control* control);
 
   std::function<void()> OnGotFocus;
   std::function<void()> OnLostFocus;
   // Button 1 left, 2 right; shift state; position in twips.
   std::function<void(int button, int shift, int x, int y)> OnMouseDown;
   void UserMouseDown(int button, int shift, int x, int y);
-  // F1: opens help at this control's context number (or its form's) when it has one.
+  // F1: opens the help file at the context number of this control, or else of the first
+  // of its frames or its form that has one; nothing when none has one.
   void UserHelpKey();
 
   // Every property, for dumps, expectations and renderers.
@@ -111,6 +117,8 @@ class Control {
     if (!handler) return;
     try {
       handler(std::forward<Args>(args)...);
+    } catch (const ScriptFailure&) {
+      throw;  // ends the test or script at this step (see desktop.h)
     } catch (const std::exception& e) {
       ReportEventError(event, e.what());
     } catch (...) {

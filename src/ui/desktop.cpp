@@ -33,6 +33,18 @@ std::string help_file;
 
 }  // namespace
 
+bool AnswerFits(int style, int answer) {
+  switch (style & 7) {
+    case 0: return answer == kAnswerOk;
+    case 1: return answer == kAnswerOk || answer == kAnswerCancel;
+    case 2: return answer >= 3 && answer <= 5;
+    case 3: return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
+    case 4: return answer == kAnswerYes || answer == kAnswerNo;
+    case 5: return answer == 4 || answer == kAnswerCancel;
+    default: return false;
+  }
+}
+
 Desktop& desktop() { return *current; }
 void SetDesktop(Desktop* d) { current = d ? d : &fallback; }
 

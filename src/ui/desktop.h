@@ -2,6 +2,7 @@
 // Desktop services: everything a screen asks of the windowing system, behind one
 // interface so that tests can script it (TestDesktop) and Qt can render it (QtDesktop).
 
+#include <stdexcept>
 #include <string>
 
 namespace ui {
@@ -18,6 +19,11 @@ inline constexpr int kInformation = 64;
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
+inline constexpr int kAnswerCancel = 2;
+
+// True when `answer` is one of the buttons that a box of `style` offers (style & 7: 0 OK,
+// 1 OK/Cancel, 2 Abort/Retry/Ignore, 3 Yes/No/Cancel, 4 Yes/No, 5 Retry/Cancel).
+bool AnswerFits(int style, int answer);
 
 // Mouse pointers.
 inline constexpr int kDefaultPointer = 0;
@@ -27,6 +33,15 @@ inline constexpr int kHourglass = 11;
 inline constexpr int kHelpContext = 1;
 inline constexpr int kHelpQuit = 2;
 inline constexpr int kHelpFinder = 11;
+
+// Thrown by a scripted desktop (tests, automation) when a screen does something the script
+// did not prepare: a message box with no answer, a modal form with no handler, a modal form
+// left open. It is the one error that crosses the event boundary on purpose, so that the
+// test or script stops at the step that caused it; real desktops never throw it.
+class ScriptFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 class Desktop {
  public:

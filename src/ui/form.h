@@ -28,8 +28,19 @@ class Form : public Control {
   bool Unload();
   // The window's close box: the same as Unload, as the user asks it.
   bool UserClose() { return Unload(); }
-  // Shows the form modally through the desktop (loading it first if needed).
+  // Shows the form modally through the desktop (loading it first if needed) and returns
+  // once it has unloaded. While it is shown it is on top of ModalStack(): only its
+  // controls take input, and it takes the focus, first in tab order, as a window does when
+  // it opens; the focus of the window below comes back, without events, when it closes.
   void ShowModal();
+  // The forms shown modally right now, innermost (the one taking input) last.
+  static const std::vector<Form*>& ModalStack();
+  // The innermost modal form, or nullptr when none is shown.
+  static Form* TopModal();
+
+  // The controls that can take the focus (text, combo and list boxes, check boxes,
+  // buttons, scroll bars), by TabIndex and then in declaration order.
+  std::vector<Control*> TabOrder() const;
 
   std::function<void()> OnLoad;
   std::function<void(bool& cancel)> OnUnload;
@@ -48,6 +59,9 @@ class Form : public Control {
   friend class Control;
   void Register(Control* control) { controls_.push_back(control); }
   void Forget(Control* control);
+  // A control is going away: no modal entry may give the focus back to it.
+  static void ForgetSavedFocus(const Control* control);
+  void FocusFirst();
 
   std::string caption_;
   int mouse_pointer_ = kDefaultPointer;
