@@ -1,5 +1,7 @@
 #include "ui/control.h"
 
+#include <iostream>
+
 #include "ui/form.h"
 
 namespace ui {
@@ -9,18 +11,30 @@ Control* focused = nullptr;
 
 std::string_view KindName(Kind kind) {
   switch (kind) {
-    case Kind::Label: return "Label";
-    case Kind::TextBox: return "TextBox";
-    case Kind::ComboBox: return "ComboBox";
-    case Kind::ListBox: return "ListBox";
-    case Kind::CheckBox: return "CheckBox";
-    case Kind::CommandButton: return "CommandButton";
-    case Kind::Frame: return "Frame";
-    case Kind::Line: return "Line";
-    case Kind::VScrollBar: return "VScrollBar";
-    case Kind::Menu: return "Menu";
-    case Kind::Form: return "Form";
-    case Kind::UserControl: return "UserControl";
+    case Kind::Label:
+      return "Label";
+    case Kind::TextBox:
+      return "TextBox";
+    case Kind::ComboBox:
+      return "ComboBox";
+    case Kind::ListBox:
+      return "ListBox";
+    case Kind::CheckBox:
+      return "CheckBox";
+    case Kind::CommandButton:
+      return "CommandButton";
+    case Kind::Frame:
+      return "Frame";
+    case Kind::Line:
+      return "Line";
+    case Kind::VScrollBar:
+      return "VScrollBar";
+    case Kind::Menu:
+      return "Menu";
+    case Kind::Form:
+      return "Form";
+    case Kind::UserControl:
+      return "UserControl";
   }
   return "Control";
 }
@@ -154,7 +168,12 @@ void Control::Notify(const std::string& property) const {
 }
 
 void Control::ReportEventError(const char* event, const std::string& message) const {
-  desktop().ReportError(name_ + "_" + event, message);
+  // The host's handler is the last stop: what it fails on still must not leave the toolkit.
+  try {
+    desktop().ReportError(name_ + "_" + event, message);
+  } catch (...) {
+    std::cerr << "error in " << name_ << "_" << event << ": " << message << '\n';
+  }
 }
 
 }  // namespace ui

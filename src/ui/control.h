@@ -18,8 +18,18 @@
 namespace ui {
 
 enum class Kind {
-  Label, TextBox, ComboBox, ListBox, CheckBox, CommandButton, Frame, Line, VScrollBar,
-  Menu, Form, UserControl
+  Label,
+  TextBox,
+  ComboBox,
+  ListBox,
+  CheckBox,
+  CommandButton,
+  Frame,
+  Line,
+  VScrollBar,
+  Menu,
+  Form,
+  UserControl
 };
 std::string_view KindName(Kind kind);
 
@@ -112,8 +122,7 @@ class Control {
   // Runs an event handler; an error it lets through goes to the desktop, named after
   // this control and the event.
   template <typename... Handler, typename... Args>
-  void Raise(const char* event, const std::function<void(Handler...)>& handler,
-             Args&&... args) {
+  void Raise(const char* event, const std::function<void(Handler...)>& handler, Args&&... args) {
     if (!handler) return;
     try {
       handler(std::forward<Args>(args)...);

@@ -56,6 +56,8 @@ class EditControl : public Control {
   // Sets the text, raising Change only when asked to.
   void AssignText(std::string text, bool raise_change);
   virtual void TextChanged() {}
+  // What a key that KeyPress let through does to the control (see UserKey).
+  virtual void EditKey(int key);
 
  private:
   std::string text_;
@@ -92,10 +94,11 @@ class ComboBox : public EditControl, public ItemList {
 
   int ListIndex() const { return list_index_; }
   // Selects an item (-1 = none): the text becomes the item's text without Change; Click
-  // is raised when the index changes.
+  // is raised when the index changes. An index outside -1..ListCount-1 throws
+  // std::out_of_range and changes nothing.
   void SetListIndex(int index);
   std::function<void()> OnClick;
-  // The user chooses item `index` from the drop-down list.
+  // The user chooses item `index` from the drop-down list (ignored outside the list).
   void UserChoose(int index);
 
   PropertyList Properties() const override;
@@ -105,6 +108,9 @@ class ComboBox : public EditControl, public ItemList {
   int list_index_ = -1;
   bool selecting_ = false;
   void TextChanged() override;
+  // A drop-down list has no edit field: a character selects the next item that begins
+  // with it, as its list does; other keys edit nothing.
+  void EditKey(int key) override;
 };
 
 class ListBox : public Control, public ItemList {
@@ -117,7 +123,9 @@ class ListBox : public Control, public ItemList {
 
   int ListIndex() const { return list_index_; }
   // Selects a row (-1 = none), keeps it in view, raises Click when the index changes.
+  // An index outside -1..ListCount-1 throws std::out_of_range and changes nothing.
   void SetListIndex(int index);
+  // The first row shown; the list never scrolls past its last full page.
   int TopIndex() const { return top_index_; }
   void SetTopIndex(int index);
   // Rows that the list's height shows at once (item height 210 twips).
@@ -125,7 +133,7 @@ class ListBox : public Control, public ItemList {
 
   std::function<void()> OnClick;
   std::function<void()> OnDblClick;
-  // The user clicks row `index` (selects it).
+  // The user clicks row `index` (selects it); a click outside the rows does nothing.
   void UserClick(int index);
   // The user double-clicks row `index`: selects it, then DblClick.
   void UserDoubleClick(int index);
@@ -133,6 +141,7 @@ class ListBox : public Control, public ItemList {
   PropertyList Properties() const override;
 
  private:
+  int MaxTopIndex() const;
   int list_index_ = -1;
   int top_index_ = 0;
 };
@@ -142,7 +151,8 @@ class CheckBox : public Control {
   CheckBox(Form& form, std::string name, std::string caption = "");
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
-  // 0 unticked, 1 ticked, 2 greyed. Click is raised when it changes.
+  // 0 unticked, 1 ticked, 2 greyed. Click is raised when it changes; another value throws
+  // std::invalid_argument and changes nothing.
   int Value() const { return value_; }
   void SetValue(int value);
   std::function<void()> OnClick;
@@ -237,7 +247,7 @@ class Menu : public Control {
   void AddEntry(Menu& entry);
   const std::vector<Menu*>& Entries() const { return entries_; }
   std::function<void()> OnClick;
-  // The user chooses this entry: Click, when the entry is enabled.
+  // The user chooses this entry: Click, when the entry and its menu are enabled.
   void UserChoose();
   PropertyList Properties() const override;
 

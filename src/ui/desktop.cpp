@@ -35,13 +35,20 @@ std::string help_file;
 
 bool AnswerFits(int style, int answer) {
   switch (style & 7) {
-    case 0: return answer == kAnswerOk;
-    case 1: return answer == kAnswerOk || answer == kAnswerCancel;
-    case 2: return answer >= 3 && answer <= 5;
-    case 3: return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
-    case 4: return answer == kAnswerYes || answer == kAnswerNo;
-    case 5: return answer == 4 || answer == kAnswerCancel;
-    default: return false;
+    case 0:
+      return answer == kAnswerOk;
+    case 1:
+      return answer == kAnswerOk || answer == kAnswerCancel;
+    case 2:
+      return answer >= 3 && answer <= 5;
+    case 3:
+      return answer == kAnswerYes || answer == kAnswerNo || answer == kAnswerCancel;
+    case 4:
+      return answer == kAnswerYes || answer == kAnswerNo;
+    case 5:
+      return answer == 4 || answer == kAnswerCancel;
+    default:
+      return false;
   }
 }
 

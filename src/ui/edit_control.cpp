@@ -1,46 +1,8 @@
 #include "text/text.h"
 #include "ui/controls.h"
+#include "ui/utf8.h"
 
 namespace ui {
-namespace {
-
-std::string EncodeUtf8(int code_point) {
-  std::string out;
-  auto cp = static_cast<unsigned>(code_point);
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-  return out;
-}
-
-// Splits UTF-8 text into code points (an invalid byte stands for itself).
-std::vector<int> CodePoints(std::string_view s) {
-  std::vector<int> out;
-  for (std::size_t i = 0; i < s.size();) {
-    auto c = static_cast<unsigned char>(s[i]);
-    int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-    if (i + len > s.size()) len = 1;
-    int cp = len == 1 ? c : c & (0x7F >> len);
-    for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    out.push_back(cp);
-    i += len;
-  }
-  return out;
-}
-
-}  // namespace
 
 EditControl::EditControl(Form& form, std::string name, Kind kind)
     : Control(&form, std::move(name), kind) {}
@@ -61,6 +23,12 @@ void EditControl::UserKey(int key) {
   if (!AcceptsInput()) return;
   const int pressed = key;
   Raise("KeyPress", OnKeyPress, key);
+  EditKey(key);
+  // KeyUp reports the key released, whatever KeyPress made of it.
+  Raise("KeyUp", OnKeyUp, pressed);
+}
+
+void EditControl::EditKey(int key) {
   if (key == kKeyBackspace) {
     if (!text_.empty()) SetText(::text::Left(text_, ::text::Length(text_) - 1));
   } else if (key >= 32) {
@@ -68,8 +36,6 @@ void EditControl::UserKey(int key) {
       SetText(text_ + EncodeUtf8(key));
     }
   }
-  // KeyUp reports the key released, whatever KeyPress made of it.
-  Raise("KeyUp", OnKeyUp, pressed);
 }
 
 void EditControl::UserType(std::string_view typed) {
@@ -89,7 +55,8 @@ PropertyList EditControl::EditProperties() const {
   return list;
 }
 
-TextBox::TextBox(Form& form, std::string name) : EditControl(form, std::move(name), Kind::TextBox) {}
+TextBox::TextBox(Form& form, std::string name)
+    : EditControl(form, std::move(name), Kind::TextBox) {}
 
 PropertyList TextBox::Properties() const { return EditProperties(); }
 

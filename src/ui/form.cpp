@@ -16,8 +16,10 @@ bool TakesFocus(Kind kind) {
     case Kind::ListBox:
     case Kind::CheckBox:
     case Kind::CommandButton:
-    case Kind::VScrollBar: return true;
-    default: return false;
+    case Kind::VScrollBar:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -72,6 +74,7 @@ void Form::SetMousePointer(int pointer) {
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;
+  Notify("Loaded");
   Raise("Load", OnLoad);
 }
 
@@ -81,6 +84,7 @@ bool Form::Unload() {
   Raise("Unload", OnUnload, cancel);
   if (cancel) return false;
   loaded_ = false;
+  Notify("Loaded");
   Control* focus = Control::Focused();
   if (focus && (focus == this || focus->form() == this)) Control::ClearFocus();
   if (OnUnloaded) OnUnloaded();
@@ -110,8 +114,9 @@ std::vector<Control*> Form::TabOrder() const {
   for (Control* c : controls_) {
     if (TakesFocus(c->kind())) order.push_back(c);
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+  std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+    return a->TabIndex() < b->TabIndex();
+  });
   return order;
 }
 

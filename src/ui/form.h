@@ -51,7 +51,9 @@ class Form : public Control {
   const std::vector<Control*>& Controls() const { return controls_; }
   Control* Find(std::string_view name) const;
   template <typename T>
-  T* FindAs(std::string_view name) const { return dynamic_cast<T*>(Find(name)); }
+  T* FindAs(std::string_view name) const {
+    return dynamic_cast<T*>(Find(name));
+  }
 
   PropertyList Properties() const override;
 

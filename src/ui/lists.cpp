@@ -1,8 +1,21 @@
-#include "ui/controls.h"
-
 #include <algorithm>
+#include <stdexcept>
+
+#include "text/text.h"
+#include "ui/controls.h"
+#include "ui/utf8.h"
 
 namespace ui {
+namespace {
+
+// A ListIndex a program sets must name a row or be -1 (no row).
+void CheckListIndex(const Control& list, int index, int count) {
+  if (index >= -1 && index < count) return;
+  throw std::out_of_range(list.Name() + ".ListIndex: " + std::to_string(index) +
+                          " is not a row of a list of " + std::to_string(count));
+}
+
+}  // namespace
 
 std::string ItemList::List(int index) const {
   if (index < 0 || index >= ListCount()) return "";
@@ -22,8 +35,10 @@ void ComboBox::AddItem(std::string item) {
 void ComboBox::RemoveItem(int index) {
   if (index < 0 || index >= ListCount()) return;
   items_.erase(items_.begin() + index);
-  if (list_index_ == index) list_index_ = -1;
-  else if (list_index_ > index) --list_index_;
+  if (list_index_ == index)
+    list_index_ = -1;
+  else if (list_index_ > index)
+    --list_index_;
   Notify("Items");
 }
 
@@ -34,7 +49,7 @@ void ComboBox::Clear() {
 }
 
 void ComboBox::SetListIndex(int index) {
-  if (index < -1 || index >= ListCount()) index = -1;
+  CheckListIndex(*this, index, ListCount());
   if (index == list_index_) return;
   list_index_ = index;
   selecting_ = true;
@@ -57,8 +72,18 @@ void ComboBox::TextChanged() {
 }
 
 void ComboBox::UserChoose(int index) {
-  if (!AcceptsInput()) return;
+  if (!AcceptsInput() || index < 0 || index >= ListCount()) return;
   SetListIndex(index);
+}
+
+void ComboBox::EditKey(int key) {
+  if (style_ != Style::DropDownList) return EditControl::EditKey(key);
+  if (key < 32 || ListCount() == 0) return;
+  const std::string initial = ::text::Upper(EncodeUtf8(key));
+  for (int step = 1; step <= ListCount(); ++step) {
+    const int row = (list_index_ + step) % ListCount();
+    if (::text::Upper(::text::Left(List(row), 1)) == initial) return SetListIndex(row);
+  }
 }
 
 PropertyList ComboBox::Properties() const {
@@ -81,9 +106,11 @@ void ListBox::AddItem(std::string item) {
 void ListBox::RemoveItem(int index) {
   if (index < 0 || index >= ListCount()) return;
   items_.erase(items_.begin() + index);
-  if (list_index_ == index) list_index_ = -1;
-  else if (list_index_ > index) --list_index_;
-  top_index_ = std::clamp(top_index_, 0, std::max(0, ListCount() - 1));
+  if (list_index_ == index)
+    list_index_ = -1;
+  else if (list_index_ > index)
+    --list_index_;
+  top_index_ = std::clamp(top_index_, 0, MaxTopIndex());
   Notify("Items");
 }
 
@@ -96,20 +123,24 @@ void ListBox::Clear() {
 
 int ListBox::VisibleRows() const { return std::max(1, Height() / 210); }
 
+int ListBox::MaxTopIndex() const { return std::max(0, ListCount() - VisibleRows()); }
+
 void ListBox::SetTopIndex(int index) {
-  index = std::clamp(index, 0, std::max(0, ListCount() - 1));
+  index = std::clamp(index, 0, MaxTopIndex());
   if (index == top_index_) return;
   top_index_ = index;
   Notify("TopIndex");
 }
 
 void ListBox::SetListIndex(int index) {
-  if (index < -1 || index >= ListCount()) index = -1;
+  CheckListIndex(*this, index, ListCount());
   if (index == list_index_) return;
   list_index_ = index;
   if (index >= 0) {
-    if (index < top_index_) SetTopIndex(index);
-    else if (index >= top_index_ + VisibleRows()) SetTopIndex(index - VisibleRows() + 1);
+    if (index < top_index_)
+      SetTopIndex(index);
+    else if (index >= top_index_ + VisibleRows())
+      SetTopIndex(index - VisibleRows() + 1);
   }
   Notify("ListIndex");
   Raise("Click", OnClick);

@@ -1,3 +1,5 @@
+#include <stdexcept>
+
 #include "ui/controls.h"
 
 namespace ui {
@@ -26,7 +28,10 @@ void CheckBox::SetCaption(std::string caption) {
 }
 
 void CheckBox::SetValue(int value) {
-  if (value < 0 || value > 2 || value == value_) return;
+  if (value < 0 || value > 2) {
+    throw std::invalid_argument(Name() + ".Value: " + std::to_string(value) + " is not 0, 1 or 2");
+  }
+  if (value == value_) return;
   value_ = value;
   Notify("Value");
   Raise("Click", OnClick);
@@ -113,7 +118,7 @@ void Menu::AddEntry(Menu& entry) {
 }
 
 void Menu::UserChoose() {
-  if (!Enabled()) return;
+  if (!Enabled() || (Container() && !Container()->Enabled())) return;
   Raise("Click", OnClick);
 }
 

@@ -40,7 +40,8 @@ TestDesktop& TestDesktop::OnPopupMenu(std::function<void(Menu&)> handler) {
 
 int TestDesktop::MessageBox(const std::string& text, int style, const std::string& title) {
   messages_.push_back({text, style, title, 0});
-  if (answers_.empty()) Fail("message box with no answer prepared: " + Describe(text, style, title));
+  if (answers_.empty())
+    Fail("message box with no answer prepared: " + Describe(text, style, title));
   const int answer = answers_.front();
   answers_.pop_front();
   if (!AnswerFits(style, answer)) {
@@ -89,9 +90,7 @@ void TestDesktop::Fail(std::string what) {
   throw ScriptFailure(what);
 }
 
-ScopedDesktop::ScopedDesktop(Desktop& installed) : previous_(&desktop()) {
-  SetDesktop(&installed);
-}
+ScopedDesktop::ScopedDesktop(Desktop& installed) : previous_(&desktop()) { SetDesktop(&installed); }
 
 ScopedDesktop::~ScopedDesktop() { SetDesktop(previous_); }
 

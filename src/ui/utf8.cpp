@@ -1,0 +1,43 @@
+#include "ui/utf8.h"
+
+namespace ui {
+
+std::string EncodeUtf8(int code_point) {
+  std::string out;
+  auto cp = static_cast<unsigned>(code_point);
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return out;
+}
+
+std::vector<int> CodePoints(std::string_view s) {
+  std::vector<int> out;
+  for (std::size_t i = 0; i < s.size();) {
+    auto c = static_cast<unsigned char>(s[i]);
+    int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
+    if (i + len > s.size()) len = 1;
+    for (int k = 1; k < len; ++k) {
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) len = 1;
+    }
+    int cp = len == 1 ? c : c & (0x7F >> len);
+    for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    out.push_back(cp);
+    i += len;
+  }
+  return out;
+}
+
+}  // namespace ui
