@@ -1,0 +1,141 @@
+#include "data/payslip_body.h"
+
+#include <algorithm>
+
+#include "data/conversion.h"
+#include "text/text.h"
+
+namespace dba {
+
+namespace {
+
+constexpr std::string_view kBold = "<bold>";
+constexpr std::string_view kDecal = "<decal>";
+constexpr std::string_view kTotalCotisations = "TOTAL DES COTISATIONS";
+constexpr std::string_view kSalaireTotalNet = "SALAIRE TOTAL NET";
+constexpr std::string_view kMontantNetSocial = "MONTANT NET SOCIAL";
+constexpr std::string_view kDetailPaiements = "DETAIL DES PAIEMENTS";
+constexpr std::string_view kImpotRevenu = "Impôt sur le revenu";
+constexpr std::string_view kIncomeTaxHeading = "Base";
+
+std::string FaultMessage(std::uint32_t code, int attribute, int value, const std::string& stored) {
+  if (code == kPayslipNoEndMarker) return "payslip record has no body end marker \"#6\"";
+  return "payslip attribute " + std::to_string(attribute) + " value " + std::to_string(value) +
+         ": not a whole number: \"" + stored + "\"";
+}
+
+// Number of digits of the whole part of an unsigned decimal text ("123456.78" → 6).
+int WholeDigits(std::string_view quotient) {
+  std::string_view whole = quotient.substr(0, quotient.find('.'));
+  const std::size_t first = whole.find_first_not_of("0 ");
+  return first == std::string_view::npos ? 1 : static_cast<int>(whole.size() - first);
+}
+
+std::string Quotient(const DynArray& record, int attribute, int value, int divisor, bool absolute) {
+  const std::string stored = record.Extract(attribute, value);
+  try {
+    return dba::Quotient(stored, divisor, absolute);
+  } catch (const Error& e) {
+    if (e.code() != kBadNumber) throw;
+    throw PayslipFault(kPayslipBadNumber, attribute, value, stored);
+  }
+}
+
+// The label as listed: the markup removed and the text cut by characters.
+void SetLabel(BodyRow& row, const std::string& label) {
+  std::string& cell = row.columns[kColRubrique];
+  if (label.starts_with(kBold)) {
+    cell = text::Mid(label, 7, 32);
+    row.style = RowStyle::kBold;
+  } else if (label.starts_with(kDecal)) {
+    cell = "  " + text::Mid(label, 8, 30);
+    row.style = RowStyle::kIndented;
+  } else {
+    cell = text::Left(label, 32);
+  }
+}
+
+void FillOrdinary(BodyRow& row, const DynArray& r, int a) {
+  row.columns[kColBase] = FormatStored(r, a, 2, 100, 5, 2, true, false);
+  row.columns[kColTauxEmpl] = FormatStored(r, a, 3, 1000, 2, 3, true, false);
+  row.columns[kColMontEmpl] = FormatStored(r, a, 4, 100, 5, 2, true, false);
+  row.columns[kColTauxSal] = FormatStored(r, a, 5, 1000, 2, 3, true, false);
+  row.columns[kColAPayer] = FormatStored(r, a, 6, 100, 5, 2, true, false);
+  row.columns[kColADeduire] = FormatStored(r, a, 7, 100, 5, 2, false, true);
+}
+
+// Income-tax lines show base, rate and tax; their heading ("Base" in value 2) shows none.
+// An empty value leaves its column blank.
+void FillIncomeTax(BodyRow& row, const DynArray& r, int a) {
+  if (r.Extract(a, 2) == kIncomeTaxHeading) return;
+  row.columns[kColBase] = FormatStored(r, a, 2, 100, 5, 2, false, true);
+  row.columns[kColTauxSal] = FormatStored(r, a, 3, 10000, 3, 3, false, true);
+  row.columns[kColADeduire] = FormatStored(r, a, 4, 100, 5, 2, false, true);
+}
+
+// Other net-section lines carry one amount, in "A DEDUIRE", with six integer places when
+// its whole part has exactly six digits.
+void FillNet(BodyRow& row, const DynArray& r, int a) {
+  if (r.Extract(a, 2).empty()) return;
+  const std::string q = Quotient(r, a, 2, 100, true);
+  const int digits = WholeDigits(q) == 6 ? 6 : 5;
+  row.columns[kColADeduire] = TheConversion().FormatNumber(q, digits, 2, false);
+}
+
+bool IsBlankMarker(std::string_view attribute) { return attribute == "%" || attribute == "*"; }
+
+}  // namespace
+
+PayslipFault::PayslipFault(std::uint32_t code, int attribute, int value, std::string stored)
+    : Error(code, FaultMessage(code, attribute, value, stored)),
+      attribute_(attribute),
+      value_(value),
+      stored_(std::move(stored)) {}
+
+int FindBodyEnd(const DynArray& record) {
+  const int count = record.DCount();
+  std::string_view rest = record.Text();
+  for (int a = 1; a <= count; ++a) {
+    const std::size_t mark = rest.find(kAttributeMark);
+    if (a > kBodyFirstAttribute && rest.substr(0, mark) == kBodyEndMarker) return a;
+    if (mark == std::string_view::npos) break;
+    rest.remove_prefix(mark + 1);
+  }
+  throw PayslipFault(kPayslipNoEndMarker, 0, 0, "");
+}
+
+std::string FormatStored(const DynArray& record, int attribute, int value, int divisor,
+                         int integerDigits, int decimals, bool signedFlag, bool absolute) {
+  if (record.Extract(attribute, value).empty()) return "";
+  return TheConversion().FormatNumber(Quotient(record, attribute, value, divisor, absolute),
+                                      integerDigits, decimals, signedFlag);
+}
+
+PayslipBody FormatPayslipBody(const DynArray& record) {
+  PayslipBody body;
+  body.endMarker = FindBodyEnd(record);
+  bool netSection = false;
+  for (int a = kBodyFirstAttribute; a < body.endMarker; ++a) {
+    BodyRow& row = body.rows.emplace_back();
+    if (IsBlankMarker(record.Extract(a))) continue;
+    const std::string label = record.Extract(a, 1);
+    SetLabel(row, label);
+    if (label.starts_with(kDetailPaiements)) netSection = false;
+    if (label.starts_with(kSalaireTotalNet) || label.starts_with(kMontantNetSocial))
+      netSection = true;
+    if (!netSection) {
+      FillOrdinary(row, record, a);
+    } else if (label.starts_with(kImpotRevenu)) {
+      FillIncomeTax(row, record, a);
+    } else {
+      FillNet(row, record, a);
+    }
+    if (label.starts_with(kTotalCotisations)) {
+      netSection = true;
+      body.rows.emplace_back();
+    }
+  }
+  return body;
+}
+
+}  // namespace dba
