@@ -1,0 +1,45 @@
+#pragma once
+// Records as JSON Lines, the exchange format of vantelor-db import and export and of
+// test fixtures. One record a line:
+//   {"file": "CIVILAIDANT", "key": "00012", "attributes": [["Mme"], ["DUPONT"], ["Marie"]]}
+// Attribute i is the i-th array; a value is a string, or an array of subvalue strings.
+// Blank lines are skipped. Text that is not UTF-8 is kept byte for byte both ways.
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dba {
+
+class SqliteDatabase;
+
+struct JsonRecord {
+  std::string file;
+  std::string key;
+  std::string text;  // the record as a dynamic-array text
+  int line = 0;      // its line in the text it was read from
+};
+
+// One line. Throws Error(kBadArgument) saying what is wrong; an empty key, a missing
+// member, an unknown member and a mark byte (0xFC-0xFE) inside a string are faults.
+JsonRecord ParseJsonLine(std::string_view line);
+// Every non-blank line of `text`, converted from ISO-8859-1 first when `latin1`.
+// A fault names its line: "line 3: expected ',' ... at column 40".
+std::vector<JsonRecord> ParseJsonLines(std::string_view text, bool latin1 = false);
+
+std::string ToJsonLine(std::string_view file, std::string_view key, std::string_view text);
+
+// Writes every record of `text` into `database`, all or nothing: a bad line or a file
+// the database does not hold (kFileNotFound) rejects the whole import, naming the line,
+// and nothing is written. Returns the number of records written.
+std::size_t ImportJsonLines(SqliteDatabase& database, std::string_view text, bool latin1 = false);
+// Reads a whole file and imports it; kBadArgument when it cannot be read.
+std::size_t ImportJsonLinesFile(SqliteDatabase& database, const std::string& path,
+                                bool latin1 = false);
+// Every record of `files` (every file of the database when empty), one line each, in
+// file then key order. kFileNotFound for a file the database does not hold.
+void ExportJsonLines(SqliteDatabase& database, const std::vector<std::string>& files,
+                     std::ostream& out);
+
+}  // namespace dba

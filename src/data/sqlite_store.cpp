@@ -1,0 +1,231 @@
+#include "data/sqlite_store.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+
+#include "data/dictionary_index.h"
+#include "data/sql_functions.h"
+#include "data/sqlite_file.h"
+#include "data/sqlite_handle.h"
+
+namespace dba {
+
+using sqlite::Quoted;
+
+struct SqliteDatabase::Private {};
+
+namespace {
+
+constexpr int kSchemaVersion = 1;
+constexpr int kBusyTimeoutMs = 30000;
+
+bool IsValidFileName(std::string_view name) {
+  if (name.empty() || name.size() > 64) return false;
+  std::string lower(name.substr(0, 9));
+  std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
+  if (lower.rfind("vantelor_", 0) == 0 || lower.rfind("sqlite_", 0) == 0) return false;
+  return std::all_of(name.begin(), name.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-';
+  });
+}
+
+bool FileExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+void PrepareSchema(sqlite::Connection& connection) {
+  sqlite::Statement version(connection.Handle(), "PRAGMA user_version");
+  version.Step();
+  const long long found = version.ColumnInt(0);
+  if (found > kSchemaVersion)
+    throw Error(kStorageFailure,
+                "database made by a newer version (schema " + std::to_string(found) + ")");
+  if (found == kSchemaVersion) return;
+  connection.Execute("BEGIN IMMEDIATE");
+  try {
+    connection.Execute(
+        "CREATE TABLE IF NOT EXISTS vantelor_files(name TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID");
+    DictionaryIndex::CreateTables(connection);
+    connection.Execute("PRAGMA user_version = " + std::to_string(kSchemaVersion));
+    connection.Execute("COMMIT");
+  } catch (...) {
+    connection.Execute("ROLLBACK");
+    throw;
+  }
+}
+
+}  // namespace
+
+SqliteDatabase::SqliteDatabase(const Private&, const std::string& path)
+    : path_(path), connection_(std::make_unique<sqlite::Connection>(path)) {
+  sqlite3_busy_timeout(connection_->Handle(), kBusyTimeoutMs);
+  if (path != ":memory:") connection_->Execute("PRAGMA journal_mode = WAL");
+  connection_->Execute("PRAGMA synchronous = NORMAL");
+  RegisterSqlFunctions(connection_->Handle());
+  PrepareSchema(*connection_);
+  dictionaries_ = std::make_unique<DictionaryIndex>(*connection_);
+  dictionaries_->Load();
+  LoadCatalog();
+}
+
+SqliteDatabase::~SqliteDatabase() = default;
+
+std::shared_ptr<SqliteDatabase> OpenSqliteDatabase(const std::string& path, OpenMode mode) {
+  if (path.empty()) throw Error(kBadArgument, "no database path given");
+  if (mode == OpenMode::kExisting && path != ":memory:" && !FileExists(path))
+    throw Error(kStorageFailure, "cannot open database " + path + ": no such file");
+  return std::make_shared<SqliteDatabase>(SqliteDatabase::Private{}, path);
+}
+
+std::shared_ptr<Database> SqliteClient::OpenDatabase(const std::string& path) {
+  return OpenSqliteDatabase(path, OpenMode::kExisting);
+}
+
+void SqliteDatabase::LoadCatalog() {
+  files_.clear();
+  sqlite::Statement s(connection_->Handle(), "SELECT name FROM vantelor_files ORDER BY name");
+  while (s.Step()) files_.push_back(s.ColumnText(0));
+}
+
+bool SqliteDatabase::HasFile(std::string_view name) {
+  if (std::binary_search(files_.begin(), files_.end(), name)) return true;
+  LoadCatalog();  // another process may have made it since
+  return std::binary_search(files_.begin(), files_.end(), name);
+}
+
+void SqliteDatabase::RequireFile(std::string_view name) {
+  if (!HasFile(name)) throw Error(kFileNotFound, "no file named " + std::string(name));
+}
+
+std::vector<std::string> SqliteDatabase::FileNames() {
+  LoadCatalog();
+  return files_;
+}
+
+void SqliteDatabase::CreateFile(std::string_view name) {
+  if (!IsValidFileName(name))
+    throw Error(kBadArgument, "\"" + std::string(name) + "\" is not a valid file name");
+  if (HasFile(name)) return;
+  Transaction transaction(*this);
+  connection_->Execute("CREATE TABLE IF NOT EXISTS " + Quoted(name) +
+                       "(key TEXT PRIMARY KEY NOT NULL, record TEXT NOT NULL) WITHOUT ROWID");
+  connection_->Cached("INSERT OR IGNORE INTO vantelor_files(name) VALUES(?)")->Bind(1, name).Run();
+  transaction.Commit();
+  LoadCatalog();
+}
+
+std::shared_ptr<File> SqliteDatabase::OpenFile(std::string_view name) {
+  RequireFile(name);
+  return std::make_shared<SqliteFile>(shared_from_this(), std::string(name));
+}
+
+long long SqliteDatabase::RecordCount(std::string_view file) {
+  RequireFile(file);
+  auto s = connection_->Cached("SELECT count(*) FROM " + Quoted(file));
+  s->Step();
+  return s->ColumnInt(0);
+}
+
+void SqliteDatabase::ForEachRecord(
+    std::string_view file, const std::function<void(std::string_view, std::string_view)>& visit) {
+  RequireFile(file);
+  sqlite::Statement s(connection_->Handle(),
+                      "SELECT key, record FROM " + Quoted(file) + " ORDER BY key");
+  while (s.Step()) visit(s.ColumnView(0), s.ColumnView(1));
+}
+
+bool SqliteDatabase::ReadText(std::string_view file, std::string_view key, std::string& text) {
+  auto s = connection_->Cached("SELECT record FROM " + Quoted(file) + " WHERE key = ?");
+  s->Bind(1, key);
+  if (!s->Step()) return false;
+  text = s->ColumnText(0);
+  return true;
+}
+
+void SqliteDatabase::Write(std::string_view file, std::string_view key, std::string_view text) {
+  RequireFile(file);
+  if (key.empty())
+    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": empty key");
+  if (key.find_first_of("\xFE\xFD\xFC") != std::string_view::npos)
+    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": key holds a mark");
+  Transaction transaction(*this);
+  connection_->Cached("INSERT OR REPLACE INTO " + Quoted(file) + "(key, record) VALUES(?, ?)")
+      ->Bind(1, key)
+      .Bind(2, text)
+      .Run();
+  dictionaries_->RecordChanged(file, key, text);
+  transaction.Commit();
+}
+
+bool SqliteDatabase::Erase(std::string_view file, std::string_view key) {
+  RequireFile(file);
+  Transaction transaction(*this);
+  connection_->Cached("DELETE FROM " + Quoted(file) + " WHERE key = ?")->Bind(1, key).Run();
+  if (sqlite3_changes(connection_->Handle()) == 0) return false;  // rolled back: nothing done
+  dictionaries_->RecordChanged(file, key, std::nullopt);
+  transaction.Commit();
+  return true;
+}
+
+void SqliteDatabase::DefineDictionaryItem(const DictionaryItem& item) {
+  RequireFile(item.file);
+  if (!item.sourceFile.empty()) RequireFile(item.sourceFile);
+  Transaction transaction(*this);
+  dictionaries_->Define(item);
+  transaction.Commit();
+}
+
+std::vector<DictionaryItem> SqliteDatabase::DictionaryItems(std::string_view file) {
+  dictionaries_->Load();
+  return dictionaries_->Items(file);
+}
+
+void SqliteDatabase::Reindex() {
+  Transaction transaction(*this);
+  dictionaries_->ReindexAll();
+  transaction.Commit();
+}
+
+Transaction::Transaction(SqliteDatabase& database) : database_(database) {
+  if (database_.transactionDepth_ == 0) {
+    database_.connection_->Execute("BEGIN IMMEDIATE");
+    // Another process may have changed the dictionary since we last looked.
+    try {
+      database_.dictionaries_->Load();
+    } catch (...) {
+      database_.connection_->Execute("ROLLBACK");
+      throw;
+    }
+  } else {
+    savepoint_ = "vantelor_" + std::to_string(++database_.savepointCounter_);
+    database_.connection_->Execute("SAVEPOINT " + savepoint_);
+  }
+  ++database_.transactionDepth_;
+}
+
+Transaction::~Transaction() {
+  if (done_) return;
+  --database_.transactionDepth_;
+  try {
+    if (savepoint_.empty()) {
+      database_.connection_->Execute("ROLLBACK");
+    } else {
+      database_.connection_->Execute("ROLLBACK TO " + savepoint_ + "; RELEASE " + savepoint_);
+    }
+  } catch (...) {
+    // Nothing more can be done from a destructor; SQLite has already undone the
+    // transaction when the rollback itself fails.
+  }
+}
+
+void Transaction::Commit() {
+  if (done_) return;
+  database_.connection_->Execute(savepoint_.empty() ? "COMMIT" : "RELEASE " + savepoint_);
+  done_ = true;
+  --database_.transactionDepth_;
+}
+
+}  // namespace dba

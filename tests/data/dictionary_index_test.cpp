@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "data/archive_files.h"
+#include "data/record_text.h"
+#include "data/sqlite_handle.h"
+#include "data/sqlite_store.h"
+
+namespace {
+
+using dba::RecordText;
+
+std::vector<std::string> ByName(dba::SqliteDatabase& db, const std::string& prefix) {
+  return db.SelectKeys("SSELECT AIDANTSARCHIVEBULL AVEC NomPrenomAidantArchBull = \"" + prefix +
+                       "]\" PAR NomPrenomAidantArchBull PAR 0");
+}
+
+using Keys = std::vector<std::string>;
+
+TEST(DictionaryIndexTest, IsDefinedAsDataInTheDatabase) {
+  auto db = dba::NewMemoryArchive();
+  const auto items = db->DictionaryItems("AIDANTSARCHIVEBULL");
+  ASSERT_EQ(items.size(), 1u);
+  EXPECT_EQ(items[0].name, "NomPrenomAidantArchBull");
+  EXPECT_EQ(items[0].sourceFile, "CIVILAIDANT");
+  EXPECT_EQ(items[0].attributes, (std::vector<int>{2, 3}));
+  dba::sqlite::Statement row(db->Connection().Handle(),
+                             "SELECT source_file, key_start, key_length, attributes, upper FROM "
+                             "vantelor_dictionary WHERE item = 'NomPrenomAideArchBull'");
+  ASSERT_TRUE(row.Step());
+  EXPECT_EQ(row.ColumnText(0), "CIVILAIDE");
+  EXPECT_EQ(row.ColumnInt(1), 1);
+  EXPECT_EQ(row.ColumnInt(2), 5);
+  EXPECT_EQ(row.ColumnText(3), "2 3");
+  EXPECT_EQ(row.ColumnInt(4), 1);
+}
+
+TEST(DictionaryIndexTest, FollowsCivilRecordChangesInEitherOrder) {
+  auto db = dba::NewMemoryArchive();
+  auto index = db->OpenFile("AIDANTSARCHIVEBULL");
+  auto civil = db->OpenFile("CIVILAIDANT");
+  index->WriteRecord("000122003", "");  // before its civil record exists
+  EXPECT_EQ(ByName(*db, "DUPONT"), Keys{});
+  civil->WriteRecord("00012", RecordText({{"Mme"}, {"Dupont"}, {"Marie"}}));
+  EXPECT_EQ(ByName(*db, "DUPONT"), Keys{"000122003"});
+  index->WriteRecord("000122004", "");  // after
+  EXPECT_EQ(ByName(*db, "DUPONT M"), (Keys{"000122003", "000122004"}));
+
+  civil->WriteRecord("00012", RecordText({{"Mme"}, {"Lefèvre"}, {"Marie"}}));  // renamed
+  EXPECT_EQ(ByName(*db, "DUPONT"), Keys{});
+  EXPECT_EQ(ByName(*db, "LEFÈVRE MARIE"), (Keys{"000122003", "000122004"}));
+
+  civil->DeleteRecord("00012");
+  EXPECT_EQ(ByName(*db, "LEF"), Keys{});
+  EXPECT_EQ(ByName(*db, "").size(), 2u);  // still listed, under the empty name
+
+  index->DeleteRecord("000122003");
+  EXPECT_EQ(ByName(*db, ""), Keys{"000122004"});
+}
+
+TEST(DictionaryIndexTest, OnlyRecordsOfThatPersonMove) {
+  auto db = dba::NewMemoryArchive();
+  auto index = db->OpenFile("AIDANTSARCHIVEBULL");
+  auto civil = db->OpenFile("CIVILAIDANT");
+  civil->WriteRecord("00012", RecordText({{""}, {"DUPONT"}, {"Marie"}}));
+  civil->WriteRecord("00123", RecordText({{""}, {"ZOLA"}, {"Émile"}}));
+  for (const char* key : {"000122003", "001232003", "00012"}) index->WriteRecord(key, "");
+  civil->WriteRecord("00012", RecordText({{""}, {"ABEL"}, {"Marie"}}));
+  EXPECT_EQ(ByName(*db, "ABEL"), (Keys{"00012", "000122003"}));
+  EXPECT_EQ(ByName(*db, "ZOLA ÉMILE"), Keys{"001232003"});
+}
+
+TEST(DictionaryIndexTest, RolledBackWriteLeavesTheIndexAsItWas) {
+  auto db = dba::NewMemoryArchive();
+  auto civil = db->OpenFile("CIVILAIDANT");
+  civil->WriteRecord("00012", RecordText({{""}, {"DUPONT"}, {"Marie"}}));
+  db->OpenFile("AIDANTSARCHIVEBULL")->WriteRecord("000122003", "");
+  {
+    dba::Transaction transaction(*db);
+    civil->WriteRecord("00012", RecordText({{""}, {"MARTIN"}, {"Marie"}}));
+  }
+  EXPECT_EQ(ByName(*db, "DUPONT"), Keys{"000122003"});
+  EXPECT_EQ(ByName(*db, "MARTIN"), Keys{});
+}
+
+TEST(DictionaryIndexTest, ReindexRepairsChangesMadeBehindTheStore) {
+  auto db = dba::NewMemoryArchive();
+  db->OpenFile("CIVILAIDANT")->WriteRecord("00012", RecordText({{""}, {"DUPONT"}, {"M"}}));
+  db->OpenFile("AIDANTSARCHIVEBULL")->WriteRecord("000122003", "");
+  // As the sqlite3 shell would: the index table does not hear of it.
+  db->Connection().Execute(
+      "UPDATE CIVILAIDANT SET record = replace(record, 'DUPONT', 'DURAND') WHERE key = '00012'");
+  EXPECT_EQ(ByName(*db, "DURAND"), Keys{});
+  db->Reindex();
+  EXPECT_EQ(ByName(*db, "DURAND"), Keys{"000122003"});
+}
+
+TEST(DictionaryIndexTest, DefiningAnItemIndexesExistingRecords) {
+  auto db = dba::NewMemoryArchive();
+  auto association = db->OpenFile("ASSOCIATION");
+  association->WriteRecord("A01", RecordText({{"aide et vie"}}));
+  association->WriteRecord("A02", RecordText({{"Bien chez soi"}}));
+  dba::DictionaryItem item;
+  item.file = "ASSOCIATION";
+  item.name = "Nom";
+  item.attributes = {1};
+  item.upper = true;
+  db->DefineDictionaryItem(item);
+  EXPECT_EQ(db->SelectKeys("SSELECT ASSOCIATION AVEC Nom = \"BIEN]\""), Keys{"A02"});
+  EXPECT_EQ(db->SelectKeys("SSELECT ASSOCIATION PAR-DECR Nom"), (Keys{"A02", "A01"}));
+  item.sourceFile = "NOSUCHFILE";
+  EXPECT_THROW(db->DefineDictionaryItem(item), dba::Error);
+}
+
+}  // namespace

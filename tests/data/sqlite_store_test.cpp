@@ -1,0 +1,168 @@
+#include "data/sqlite_store.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "data/archive_files.h"
+#include "data/record_text.h"
+#include "data/sqlite_handle.h"
+
+namespace {
+
+using dba::RecordText;
+
+// A database file in a fresh temporary folder, removed afterwards.
+class TempDatabase : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("vantelor-store-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Path() const { return (dir_ / "archive.db").string(); }
+
+  std::filesystem::path dir_;
+};
+
+std::uint32_t CodeOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const dba::Error& e) {
+    return e.code();
+  }
+  return 0;
+}
+
+TEST(SqliteStoreTest, WriteReadDeleteRoundTrip) {
+  auto db = dba::NewMemoryArchive();
+  auto file = db->OpenFile("CIVILAIDANT");
+  file->WriteRecord("00012", RecordText({{"Mme"}, {"DUPONT"}, {"Marie"}}));
+  const dba::Record r = file->ReadRecord("00012");
+  EXPECT_EQ(r(0), "00012");
+  EXPECT_EQ(r(2), "DUPONT");
+  file->DeleteRecord("00012");
+  EXPECT_EQ(CodeOf([&] { file->ReadRecord("00012"); }), dba::kRecordNotFound);
+}
+
+TEST(SqliteStoreTest, BadCallsGiveTheirCodes) {
+  auto db = dba::NewMemoryArchive();
+  auto tempo = db->OpenFile("TEMPO");
+  EXPECT_EQ(CodeOf([&] { db->OpenFile("NOSUCHFILE"); }), dba::kFileNotFound);
+  EXPECT_EQ(CodeOf([&] { tempo->ReadRecord("MISSING"); }), dba::kRecordNotFound);
+  EXPECT_EQ(CodeOf([&] { tempo->DeleteRecord("MISSING"); }), dba::kRecordNotFound);
+  EXPECT_EQ(CodeOf([&] { tempo->ReadRecord(""); }), dba::kBadArgument);
+  EXPECT_EQ(CodeOf([&] { tempo->WriteRecord("", "x"); }), dba::kBadArgument);
+  EXPECT_EQ(CodeOf([&] {
+              tempo->WriteRecord(
+                  "A\xFE"
+                  "B",
+                  "x");
+            }),
+            dba::kBadArgument);
+  EXPECT_EQ(CodeOf([&] { tempo->NewRecord(""); }), dba::kBadArgument);
+  EXPECT_EQ(CodeOf([&] { dba::Record().DBWrite(); }), dba::kBadArgument);
+  EXPECT_EQ(CodeOf([&] { db->CreateFile("BAD NAME"); }), dba::kBadArgument);
+  EXPECT_EQ(CodeOf([&] { db->CreateFile("vantelor_files"); }), dba::kBadArgument);
+  EXPECT_EQ(db->RecordCount("TEMPO"), 0);
+}
+
+TEST(SqliteStoreTest, NewRecordWritesBackWithDBWrite) {
+  auto db = dba::NewMemoryArchive();
+  auto tempo = db->OpenFile("TEMPO");
+  dba::Record r = tempo->NewRecord("ARCHIVEBULLDUPONT");
+  EXPECT_EQ(CodeOf([&] { tempo->ReadRecord("ARCHIVEBULLDUPONT"); }), dba::kRecordNotFound);
+  r.Set(1, 1, "0001200120030300101");
+  r.Set(1, 2, "00012002201904A01");
+  r.DBWrite();
+  EXPECT_EQ(tempo->ReadRecord("ARCHIVEBULLDUPONT").DCount(1), 2);
+}
+
+TEST(SqliteStoreTest, KeepsBytesThatAreNotUtf8AndHugeRecords) {
+  auto db = dba::NewMemoryArchive();
+  auto file = db->OpenFile("ARCHIVEBULL");
+  const std::string legacy = "caf\xE9\xFE\xFF\x80\x00z";
+  const std::string legacyText(legacy.data(), 9);
+  file->WriteRecord("LEGACY", legacyText);
+  EXPECT_EQ(file->ReadRecord("LEGACY").Text(), legacyText);
+
+  std::string huge(10 * 1024 * 1024, 'x');
+  for (std::size_t i = 0; i < huge.size(); i += 4096) huge[i] = '\xFE';
+  file->WriteRecord("HUGE", huge);
+  EXPECT_EQ(file->ReadRecord("HUGE").Text(), huge);
+}
+
+TEST(SqliteStoreTest, TransactionIsAllOrNothing) {
+  auto db = dba::NewMemoryArchive();
+  auto tempo = db->OpenFile("TEMPO");
+  try {
+    dba::Transaction transaction(*db);
+    tempo->WriteRecord("A", "1");
+    {
+      dba::Transaction inner(*db);
+      tempo->WriteRecord("B", "2");
+      inner.Commit();
+    }
+    tempo->WriteRecord("", "fails");
+    transaction.Commit();
+  } catch (const dba::Error&) {
+  }
+  EXPECT_EQ(db->RecordCount("TEMPO"), 0);
+
+  dba::Transaction transaction(*db);
+  tempo->WriteRecord("A", "1");
+  {
+    dba::Transaction inner(*db);
+    tempo->WriteRecord("B", "2");
+  }  // inner rolled back alone
+  transaction.Commit();
+  EXPECT_EQ(db->RecordCount("TEMPO"), 1);
+  EXPECT_EQ(tempo->ReadRecord("A").Text(), "1");
+}
+
+TEST_F(TempDatabase, FileIsWalAndSurvivesReopening) {
+  {
+    auto db = dba::OpenSqliteDatabase(Path());
+    dba::CreateArchiveFiles(*db);
+    db->OpenFile("CIVILAIDE")->WriteRecord("00101", RecordText({{"Mme"}, {"LEFEVRE"}}));
+  }
+  auto db =
+      std::dynamic_pointer_cast<dba::SqliteDatabase>(dba::SqliteClient().OpenDatabase(Path()));
+  ASSERT_TRUE(db);
+  EXPECT_EQ(db->OpenFile("CIVILAIDE")->ReadRecord("00101")(2), "LEFEVRE");
+  dba::sqlite::Statement mode(db->Connection().Handle(), "PRAGMA journal_mode");
+  ASSERT_TRUE(mode.Step());
+  EXPECT_EQ(mode.ColumnText(0), "wal");
+  EXPECT_EQ(db->FileNames().size(), dba::files::kAll.size());
+}
+
+TEST_F(TempDatabase, ClientRefusesAMissingFile) {
+  EXPECT_EQ(CodeOf([&] { dba::SqliteClient().OpenDatabase(Path()); }), dba::kStorageFailure);
+  EXPECT_FALSE(std::filesystem::exists(Path()));
+}
+
+TEST_F(TempDatabase, RefusesAFileThatIsNoDatabase) {
+  {
+    std::ofstream junk(Path());
+    junk << "this is not a database, only some text that is long enough to be a header";
+  }
+  EXPECT_EQ(CodeOf([&] { dba::OpenSqliteDatabase(Path()); }), dba::kStorageFailure);
+}
+
+TEST(SqliteStoreTest, RecordsListInKeyOrder) {
+  auto db = dba::NewMemoryArchive();
+  auto file = db->OpenFile("RUBCHARGE");
+  for (const char* key : {"MAL", "AF", "VPL"}) file->WriteRecord(key, key);
+  std::string keys;
+  db->ForEachRecord(
+      "RUBCHARGE", [&](std::string_view key, std::string_view) { keys += std::string(key) + " "; });
+  EXPECT_EQ(keys, "AF MAL VPL ");
+}
+
+}  // namespace
