@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include "data/civil_record.h"
+#include "data/detail_records.h"
+#include "data/employer_records.h"
+#include "data/index_record.h"
+#include "data/record_text.h"
+#include "data/request_records.h"
+#include "support/archive_fixture.h"
+
+namespace {
+
+using dba::DynArray;
+using dba::RecordText;
+
+class RecordsTest : public ::testing::Test {
+ protected:
+  DynArray Read(const char* file, const char* key) { return db_->OpenFile(file)->ReadRecord(key); }
+  std::shared_ptr<dba::SqliteDatabase> db_ = testsupport::ExampleArchive();
+};
+
+TEST_F(RecordsTest, CivilRecords) {
+  const DynArray aidant = Read("CIVILAIDANT", "00012");
+  const dba::CivilAidantView caregiver(aidant);
+  EXPECT_EQ(caregiver.DisplayName(), "DUPONT Marie");
+  EXPECT_EQ(caregiver.ListingName(), "Mme DUPONT Marie");
+  EXPECT_EQ(caregiver.AccessCode(), "S01");
+  const DynArray aide = Read("CIVILAIDE", "00101");
+  EXPECT_EQ(dba::CivilAideView(aide).AccessCode(), "S01");
+  EXPECT_EQ(dba::CivilAideView(aide).AccessData(), "S01-PARIS12");
+  const DynArray accented(std::string(39, '\xFE') + "ÉÈÀ-NORD");
+  EXPECT_EQ(dba::CivilAideView(accented).AccessCode(), "ÉÈÀ");
+  EXPECT_EQ(dba::CivilAideView(DynArray()).AccessCode(), "");
+}
+
+TEST_F(RecordsTest, ContractsAndAssociation) {
+  const DynArray mandataire = Read("CONTRAT", "00012001");
+  EXPECT_TRUE(dba::ContratView(mandataire).IsMandataire());
+  EXPECT_EQ(dba::ContratView(mandataire).CareRecipientCode(), "00101");
+  EXPECT_EQ(dba::ContratView(mandataire).StartDay(), "11355");
+  EXPECT_EQ(dba::ContratView(mandataire).EndDay(), "");
+  const DynArray prestataire = Read("CONTRAT", "00012002");
+  EXPECT_FALSE(dba::ContratView(prestataire).IsMandataire());
+  EXPECT_EQ(dba::ContratView(prestataire).AssociationCode(), "A01");
+  EXPECT_EQ(dba::ContratView(prestataire).EndDay(), "19358");
+  const DynArray association = Read("ASSOCIATION", "A01");
+  EXPECT_EQ(dba::AssociationView(association).Name(), "ASSOCIATION AIDE ET VIE");
+  EXPECT_TRUE(dba::AssociationView(association).PrePrinted());
+  EXPECT_FALSE(dba::AssociationView(DynArray(RecordText({{"X"}}))).PrePrinted());
+}
+
+TEST_F(RecordsTest, IndexRecords) {
+  const DynArray index = Read("AIDANTSARCHIVEBULL", "000122003");
+  const dba::IndexView view(index);
+  EXPECT_EQ(view.PersonCode(), "00012");
+  EXPECT_EQ(view.Year(), "2003");
+  EXPECT_EQ(view.MonthKeys(3), std::vector<std::string>{"0001200120030300101"});
+  EXPECT_TRUE(view.MonthKeys(1).empty());
+  EXPECT_TRUE(view.MonthKeys(13).empty());
+  EXPECT_TRUE(view.MonthKeys(0).empty());
+  EXPECT_EQ(dba::IndexKey("00012", 2003), "000122003");
+  const DynArray two(RecordText({{"A", "", "B"}}));
+  EXPECT_EQ(dba::IndexView(two).MonthKeys(1), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST_F(RecordsTest, DetailCalculGroups) {
+  const DynArray detail = Read("DETAILCALCUL", "00012001200303");
+  const dba::DetailCalculView view(detail);
+  const auto before = view.ItemsBefore();
+  ASSERT_EQ(before.size(), 2u);
+  EXPECT_EQ(before[1].code, "CP");
+  EXPECT_EQ(before[1].base, "75836");
+  EXPECT_EQ(before[1].rate, "100000");
+  EXPECT_EQ(before[1].amount, "7584");
+  const auto contributions = view.Contributions();
+  ASSERT_EQ(contributions.size(), 10u);
+  EXPECT_EQ(contributions[8].code, "CSGD");
+  EXPECT_EQ(contributions[8].employeeRate, "5100");
+  EXPECT_EQ(contributions[8].employerBase, "");
+  EXPECT_EQ(contributions[0].employerAmount, "10678");
+  const auto after = view.ItemsAfter();
+  ASSERT_EQ(after.size(), 1u);
+  EXPECT_EQ(after[0].code, "TRA");
+  EXPECT_EQ(after[0].base, "0");
+  EXPECT_EQ(after[0].amount, "1500");
+  EXPECT_EQ(view.GrossAmount(), "83420");
+  EXPECT_EQ(view.NetTaxable(), "67391");
+  EXPECT_EQ(view.NetToPay(), "66989");
+  EXPECT_EQ(dba::RubSaisieView(Read("RUBSAISIE", "TRA")).KindCode(), "3");
+  EXPECT_EQ(dba::RubChargeView(Read("RUBCHARGE", "PRV")).Label(), "Prévoyance IRCEM");
+}
+
+TEST(RequestRecordsTest, TempoAndDroits) {
+  EXPECT_EQ(dba::TempoKey("dupont"), "ARCHIVEBULLDUPONT");
+  const std::vector<std::string> keys = {"0001200120030300101", "00012002201904A01"};
+  EXPECT_EQ(dba::TempoArchiveKeys(DynArray(dba::TempoText(keys))), keys);
+  EXPECT_EQ(dba::DroitsKey("demo", "PALIMOR"), "DEMO*PALIMOR");
+
+  const DynArray some(RecordText({{"S01", "S02"}}));
+  EXPECT_TRUE(dba::DroitsView(some).Allows("S01"));
+  EXPECT_FALSE(dba::DroitsView(some).Allows("S03"));
+  EXPECT_FALSE(dba::DroitsView(some).Allows(""));
+  const DynArray all(RecordText({{"*"}}));
+  EXPECT_TRUE(dba::DroitsView(all).Allows("S99"));
+  EXPECT_TRUE(dba::DroitsView(all).Allows(""));
+  EXPECT_FALSE(dba::DroitsView(DynArray()).Allows("S01"));
+}
+
+}  // namespace
