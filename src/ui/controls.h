@@ -41,10 +41,14 @@ class EditControl : public Control {
   std::function<void(int& key)> OnKeyPress;
   std::function<void(int key)> OnKeyUp;
 
-  // One key as a user types it: KeyPress, then (unless cancelled) the edit at the end
-  // of the text (Backspace removes the last character, Enter edits nothing, a character
-  // code point is appended within MaxLength), then KeyUp.
+  // One key as a user types it: UserKeyDown then UserKeyUp.
   void UserKey(int key);
+  // The key goes down: KeyPress, then (unless cancelled) the edit at the end of the text
+  // (Backspace removes the last character, Enter edits nothing, a character code point is
+  // appended within MaxLength).
+  void UserKeyDown(int key);
+  // The key comes up: KeyUp with the key pressed, whatever KeyPress made of it.
+  void UserKeyUp(int key);
   // Types each character of a UTF-8 text through UserKey.
   void UserType(std::string_view text);
   // A whole edit made by the user elsewhere (a renderer's editor): sets the text.
@@ -244,6 +248,7 @@ class Menu : public Control {
   Menu(Form& form, std::string name, std::string caption = "");
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
+  // Makes `entry` an entry of this menu, shown in it (Visible) until code hides it.
   void AddEntry(Menu& entry);
   const std::vector<Menu*>& Entries() const { return entries_; }
   std::function<void()> OnClick;

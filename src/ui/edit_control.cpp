@@ -20,12 +20,19 @@ void EditControl::AssignText(std::string text, bool raise_change) {
 void EditControl::SetMaxLength(int characters) { max_length_ = characters; }
 
 void EditControl::UserKey(int key) {
+  UserKeyDown(key);
+  UserKeyUp(key);
+}
+
+void EditControl::UserKeyDown(int key) {
   if (!AcceptsInput()) return;
-  const int pressed = key;
   Raise("KeyPress", OnKeyPress, key);
   EditKey(key);
-  // KeyUp reports the key released, whatever KeyPress made of it.
-  Raise("KeyUp", OnKeyUp, pressed);
+}
+
+void EditControl::UserKeyUp(int key) {
+  if (!AcceptsInput()) return;
+  Raise("KeyUp", OnKeyUp, key);
 }
 
 void EditControl::EditKey(int key) {

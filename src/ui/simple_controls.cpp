@@ -115,6 +115,7 @@ void Menu::SetCaption(std::string caption) {
 void Menu::AddEntry(Menu& entry) {
   entries_.push_back(&entry);
   entry.SetContainer(this);
+  entry.SetVisible(true);  // hidden is for the menu bar; an entry shows in its menu
 }
 
 void Menu::UserChoose() {
