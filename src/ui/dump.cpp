@@ -65,8 +65,8 @@ std::string JsonString(std::string_view text) {
 std::string DumpJson(const Form& form) {
   const Control* focus = Control::Focused();
   const bool here = focus && (focus == &form || focus->form() == &form);
-  std::string out = "{\n  \"window\": " + JsonString(form.Name()) + ",\n  \"focus\": " +
-                    (here ? JsonString(focus->Name()) : std::string("null")) +
+  std::string out = "{\n  \"window\": " + JsonString(form.Name()) +
+                    ",\n  \"focus\": " + (here ? JsonString(focus->Name()) : std::string("null")) +
                     ",\n  \"controls\": [\n    " + ControlJson(form);
   for (const Control* control : form.Controls()) out += ",\n    " + ControlJson(*control);
   return out + "\n  ]\n}\n";

@@ -39,8 +39,8 @@ void GalleryForm::Layout() {
   Move(0, 0, 6000, 4500);
   SetHelpContextID(1);
   Fra_Saisie.Move(120, 60, 2880, 2100);
-  for (Control* c : std::initializer_list<Control*>{&Lbl_Code, &Txt_Code, &Cbo_Nom, &Cbo_Mois,
-                                                    &Chk_Actif}) {
+  for (Control* c :
+       std::initializer_list<Control*>{&Lbl_Code, &Txt_Code, &Cbo_Nom, &Cbo_Mois, &Chk_Actif}) {
     c->SetContainer(&Fra_Saisie);
   }
   Lbl_Code.Move(120, 300, 600, 255);
@@ -76,7 +76,8 @@ void GalleryForm::WireEntry() {
   Txt_Code.OnChange = [this] { ShowState("Code : " + Txt_Code.Text()); };
   for (const char* name : {"DUPONT Jean", "MARTIN Paul", "ROBERT Anne"}) Cbo_Nom.AddItem(name);
   Cbo_Nom.OnClick = [this] {
-    if (Cbo_Nom.ListIndex() >= 0) Txt_Code.SetText("0000" + std::to_string(Cbo_Nom.ListIndex() + 1));
+    if (Cbo_Nom.ListIndex() >= 0)
+      Txt_Code.SetText("0000" + std::to_string(Cbo_Nom.ListIndex() + 1));
   };
   for (int m = 1; m <= 12; ++m) Cbo_Mois.AddItem(::text::MonthName(m));
   Cbo_Mois.OnClick = [this] { ShowState("Mois : " + Cbo_Mois.Text()); };

@@ -79,7 +79,8 @@ int CheckedRow(const ItemList& list, const Control& control, std::string_view te
 void Set(Control& control, std::string_view value) {
   if (auto* edit = dynamic_cast<EditControl*>(&control)) return edit->SetText(std::string(value));
   if (auto* box = dynamic_cast<CheckBox*>(&control)) return box->SetValue(ParseInt(value, "Value"));
-  if (auto* bar = dynamic_cast<VScrollBar*>(&control)) return bar->SetValue(ParseInt(value, "Value"));
+  if (auto* bar = dynamic_cast<VScrollBar*>(&control))
+    return bar->SetValue(ParseInt(value, "Value"));
   if (auto* list = dynamic_cast<ListBox*>(&control)) {
     return list->SetListIndex(ParseInt(value, "ListIndex"));
   }
