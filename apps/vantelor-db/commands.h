@@ -18,6 +18,7 @@ class UsageError : public std::runtime_error {
 using Arguments = std::vector<std::string>;
 
 void Init(const std::string& db, const Arguments& args, std::ostream& out);
+void SeedDemo(const std::string& db, const Arguments& args, std::ostream& out);
 void Import(const std::string& db, const Arguments& args, std::ostream& out);
 void Export(const std::string& db, const Arguments& args, std::ostream& out);
 void Select(const std::string& db, const Arguments& args, std::ostream& out);

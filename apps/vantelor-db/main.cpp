@@ -15,6 +15,7 @@ using Command = void (*)(const std::string&, const vantelordb::Arguments&, std::
 const char* const kUsage =
     "usage: vantelor-db [--db PATH] COMMAND\n"
     "  init                          make every archive file (keeps existing records)\n"
+    "  seed-demo [--scale N] [--seed S]  fill it with the demo archive\n"
     "  import FILE.jsonl [--latin1]  load JSON Lines records, all or nothing\n"
     "  export [FILE ...]             JSON Lines to stdout (every file by default)\n"
     "  select \"SENTENCE\"             run a query sentence; keys one a line\n"
@@ -32,10 +33,10 @@ std::string DefaultDatabase() {
 
 const std::map<std::string, Command>& Commands() {
   static const std::map<std::string, Command> commands = {
-      {"init", vantelordb::Init},       {"import", vantelordb::Import},
-      {"export", vantelordb::Export},   {"select", vantelordb::Select},
-      {"read", vantelordb::Read},       {"files", vantelordb::Files},
-      {"reindex", vantelordb::Reindex},
+      {"init", vantelordb::Init},     {"seed-demo", vantelordb::SeedDemo},
+      {"import", vantelordb::Import}, {"export", vantelordb::Export},
+      {"select", vantelordb::Select}, {"read", vantelordb::Read},
+      {"files", vantelordb::Files},   {"reindex", vantelordb::Reindex},
   };
   return commands;
 }

@@ -62,6 +62,11 @@ void PrepareSchema(sqlite::Connection& connection) {
 SqliteDatabase::SqliteDatabase(const Private&, const std::string& path)
     : path_(path), connection_(std::make_unique<sqlite::Connection>(path)) {
   sqlite3_busy_timeout(connection_->Handle(), kBusyTimeoutMs);
+  // Keyed tables keep a row on its page only up to about a quarter of the page: with
+  // 16 KiB pages a whole payslip (2-4 KB) stays on one page instead of spilling into an
+  // overflow page that is mostly empty. Takes effect only on a new, empty file, and must
+  // come before the switch to WAL.
+  connection_->Execute("PRAGMA page_size = 16384");
   if (path != ":memory:") connection_->Execute("PRAGMA journal_mode = WAL");
   connection_->Execute("PRAGMA synchronous = NORMAL");
   RegisterSqlFunctions(connection_->Handle());

@@ -1,0 +1,135 @@
+// vantelor-db driven as a user would: through its command line, its output and its
+// exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+class VantelorDbTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("vantelor-db-" + std::to_string(::getpid()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+  // Runs vantelor-db with `arguments` (already quoted for the shell) on the test database.
+  Outcome Db(const std::string& arguments) const {
+    const char* build = std::getenv("VANTELOR_BUILD_DIR");
+    const std::string tool = std::string(build ? build : ".") + "/apps/vantelor-db";
+    const std::string command =
+        tool + " --db " + Path("t.db") + " " + arguments + " >" + Path("out") + " 2>" + Path("err");
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp("out"), Slurp("err")};
+  }
+
+  std::string Slurp(const char* name) const {
+    std::ifstream in(Path(name));
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  void Write(const char* name, const std::string& text) const { std::ofstream(Path(name)) << text; }
+
+  std::filesystem::path dir_;
+};
+
+const char* const kCivil =
+    R"({"file": "CIVILAIDANT", "key": "00012", "attributes": [["Mme"], ["Dupont"], ["Marie"]]})"
+    "\n";
+const char* const kIndex =
+    R"({"file": "AIDANTSARCHIVEBULL", "key": "000122003", "attributes": [[""], [""], ["K1"]]})"
+    "\n";
+
+TEST_F(VantelorDbTest, InitImportSelectReadExport) {
+  ASSERT_EQ(Db("init").status, 0);
+  Write("in.jsonl", std::string(kCivil) + kIndex);
+  const Outcome imported = Db("import " + Path("in.jsonl"));
+  ASSERT_EQ(imported.status, 0) << imported.err;
+  EXPECT_EQ(imported.out, "2 records imported from " + Path("in.jsonl") + ".\n");
+  const Outcome selected =
+      Db("select 'SSELECT AIDANTSARCHIVEBULL AVEC NomPrenomAidantArchBull = \"D]\" PAR "
+         "NomPrenomAidantArchBull PAR 0'");
+  EXPECT_EQ(selected.status, 0) << selected.err;
+  EXPECT_EQ(selected.out, "000122003\n");
+  EXPECT_EQ(Db("read CIVILAIDANT 00012").out, kCivil);
+  EXPECT_EQ(Db("export CIVILAIDANT AIDANTSARCHIVEBULL").out, std::string(kCivil) + kIndex);
+  EXPECT_NE(Db("files").out.find("CIVILAIDANT         1 records"), std::string::npos);
+}
+
+TEST_F(VantelorDbTest, ImportRejectsABadFileWhole) {
+  ASSERT_EQ(Db("init").status, 0);
+  Write("bad.jsonl", std::string(kCivil) + "{\"file\": \"CIVILAIDANT\", \"key\": \"1\"}\n");
+  const Outcome run = Db("import " + Path("bad.jsonl"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("line 2: no \"attributes\""), std::string::npos) << run.err;
+  EXPECT_EQ(Db("export CIVILAIDANT").out, "");
+}
+
+TEST_F(VantelorDbTest, Latin1Import) {
+  ASSERT_EQ(Db("init").status, 0);
+  Write("latin1.jsonl",
+        "{\"file\": \"CIVILAIDE\", \"key\": \"00101\", \"attributes\": [[\"\"], [\"L\xC9ON\"]]}\n");
+  ASSERT_EQ(Db("import " + Path("latin1.jsonl") + " --latin1").status, 0);
+  EXPECT_NE(Db("read CIVILAIDE 00101").out.find("LÉON"), std::string::npos);
+}
+
+TEST_F(VantelorDbTest, ErrorsGoToStderrWithAStatus) {
+  struct Case {
+    std::string arguments;
+    int status;
+    std::string message;
+  };
+  const Case beforeInit[] = {
+      {"files", 1, "no such file"},
+      {"frobnicate", 2, "unknown command frobnicate"},
+  };
+  for (const Case& c : beforeInit) {
+    const Outcome run = Db(c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.arguments;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(Path("t.db")));
+  ASSERT_EQ(Db("init").status, 0);
+  const Case afterInit[] = {
+      {"read CIVILAIDANT 99999", 1, "no record 99999 in file CIVILAIDANT"},
+      {"read NOFILE 1", 1, "no file named NOFILE"},
+      {"select 'SSELECT CIVILAIDANT AVEC 2 = \"X'", 1, "unterminated quote"},
+      {"select", 2, "usage"},
+      {"seed-demo --scale many", 2, "not a number"},
+      {"seed-demo --scale 99999", 1, "out of 0..20000"},
+      {"import " + Path("missing.jsonl"), 1, "cannot read"},
+      {"export NOFILE", 1, "no file named NOFILE"},
+  };
+  for (const Case& c : afterInit) {
+    const Outcome run = Db(c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.arguments;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
+    EXPECT_EQ(run.out, "") << c.arguments;
+  }
+}
+
+TEST_F(VantelorDbTest, SeedDemoOnce) {
+  ASSERT_EQ(Db("init").status, 0);
+  const Outcome seeded = Db("seed-demo --seed 3");
+  EXPECT_EQ(seeded.status, 0) << seeded.err;
+  EXPECT_NE(seeded.out.find("42 caregivers, 120 care recipients"), std::string::npos);
+  EXPECT_EQ(Db("seed-demo").status, 1);
+}
+
+}  // namespace
