@@ -17,7 +17,10 @@ function(vantelor_add_tests name)
   add_executable(${name} ${sources} ${ARG_EXTRA_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE VANTELOR_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  # The folders are compiled in too: gtest_discover_tests splits the ENVIRONMENT list
+  # below at its semicolons, so only its first entry reaches the tests.
+  target_compile_definitions(${name} PRIVATE VANTELOR_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                             VANTELOR_TEST_BUILD_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTELOR_SOURCE_DIR=${PROJECT_SOURCE_DIR};VANTELOR_BUILD_DIR=${PROJECT_BINARY_DIR}"
     DISCOVERY_TIMEOUT 60)

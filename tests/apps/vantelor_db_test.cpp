@@ -32,7 +32,8 @@ class VantelorDbTest : public ::testing::Test {
   // Runs vantelor-db with `arguments` (already quoted for the shell) on the test database.
   Outcome Db(const std::string& arguments) const {
     const char* build = std::getenv("VANTELOR_BUILD_DIR");
-    const std::string tool = std::string(build ? build : ".") + "/apps/vantelor-db";
+    const std::string tool =
+        std::string(build ? build : VANTELOR_TEST_BUILD_DIR) + "/apps/vantelor-db";
     const std::string command =
         tool + " --db " + Path("t.db") + " " + arguments + " >" + Path("out") + " 2>" + Path("err");
     const int status = std::system(command.c_str());
