@@ -1,0 +1,111 @@
+#include "detail/frm_detail_bs.h"
+
+namespace vantelor {
+
+namespace {
+
+// Help context of the detail window's controls (F1).
+constexpr int kAideDetail = 20;
+
+// Height of a list showing 20 rows of the fixed-pitch font, borders included.
+constexpr int kHauteurListe = 4260;
+constexpr int kHautListes = 600;
+// Width of a list's own scroll bar, which the right-hand neighbour covers.
+constexpr int kBarre = 255;
+
+void Placer(ui::Control& c, ui::Control* cadre, int left, int top, int width, int height) {
+  c.SetContainer(cadre);
+  c.Move(left, top, width, height);
+}
+
+}  // namespace
+
+void Frm_DetailBS::Layout() {
+  Move(0, 0, 12210, 8070);
+  LayoutEntete();
+  LayoutListes();
+  LayoutTotaux();
+  Placer(Cmd_Retour, nullptr, 10560, 7080, 1365, 405);
+  Cmd_Retour.SetHelpContextID(kAideDetail);
+}
+
+void Frm_DetailBS::LayoutEntete() {
+  Placer(Etq_Aidant, nullptr, 240, 180, 780, 255);
+  Placer(Txt_CodAidant, nullptr, 1200, 120, 855, 315);
+  Placer(Txt_NomAidant, nullptr, 2115, 120, 4200, 315);
+  Placer(Etq_PeriodePaie, nullptr, 6720, 180, 1260, 255);
+  Placer(Txt_PeriodePaie, nullptr, 8040, 120, 2400, 315);
+  for (ui::Control* c : {&Txt_CodAidant, &Txt_NomAidant}) c->SetFont(ui::kFixedFont);
+  for (ui::Control* c : {&Txt_CodAidant, &Txt_NomAidant, &Txt_PeriodePaie})
+    c->SetHelpContextID(kAideDetail);
+
+  Placer(Fra_Contrat, nullptr, 120, 540, 11805, 765);
+  Fra_Contrat.SetHelpContextID(kAideDetail);
+  Placer(Etq_Employeur, &Fra_Contrat, 120, 360, 900, 255);
+  Placer(Txt_CodEmployeur, &Fra_Contrat, 1080, 300, 855, 315);
+  Placer(Txt_NomEmployeur, &Fra_Contrat, 1995, 300, 4200, 315);
+  Placer(Etq_DateDebContrat, &Fra_Contrat, 6600, 360, 600, 255);
+  Placer(Txt_DateDebContrat, &Fra_Contrat, 7200, 300, 1335, 315);
+  Placer(Etq_DateFinContrat, &Fra_Contrat, 8880, 360, 420, 255);
+  Placer(Txt_DateFinContrat, &Fra_Contrat, 9360, 300, 1335, 315);
+}
+
+// The lists stand side by side; each is wider than its column by the width of its own
+// scroll bar, which the next list covers. Where the next list starts further right, a
+// mask covers that edge; Bdv_Rub covers the last one.
+void Frm_DetailBS::LayoutListes() {
+  ui::Frame* f = &Fra_ListesRubriques;
+  Placer(Fra_ListesRubriques, nullptr, 120, 1440, 11805, 5520);
+  Fra_ListesRubriques.SetHelpContextID(kAideDetail);
+  Placer(Etq_Salariale, f, 5340, 120, 1800, 255);
+  Placer(Etq_Patronale, f, 9180, 120, 1800, 255);
+
+  struct Colonne {
+    ui::Label* titre;
+    ui::ListBox* liste;
+    int left, width;
+  };
+  const Colonne colonnes[] = {
+      {&Etq_CodeRub, &Lst_CodeRub, 120, 780},     {&Etq_LibRub, &Lst_LibRub, 900, 3060},
+      {&Etq_BaseSal, &Lst_BaseSal, 4335, 1140},   {&Etq_TauxSal, &Lst_TauxSal, 5475, 1140},
+      {&Etq_MontantSal, &Lst_MontantSal, 6615, 1140}, {&Etq_BasePat, &Lst_BasePat, 8130, 1140},
+      {&Etq_TauxPat, &Lst_TauxPat, 9270, 1020},   {&Etq_MontantPat, &Lst_MontantPat, 10290, 1140},
+  };
+  for (const Colonne& c : colonnes) {
+    Placer(*c.titre, f, c.left, 360, c.width, 255);
+    Placer(*c.liste, f, c.left, kHautListes, c.width + kBarre, kHauteurListe);
+    c.liste->SetFont(ui::kFixedFont);
+    c.liste->SetHelpContextID(kAideDetail);
+  }
+  Placer(Txt_CacheLibRub, f, 3960, kHautListes, 375, kHauteurListe);
+  Placer(Txt_CacheMontSal, f, 7755, kHautListes, 375, kHauteurListe);
+  Placer(Bdv_Rub, f, 11430, kHautListes, kBarre, kHauteurListe);
+  // Shown by Maj_Bdv when there are more rows than the lists show.
+  Bdv_Rub.SetVisible(false);
+
+  Placer(Lst_RubAuto, f, 0, 0, 0, 0);
+  Lst_RubAuto.SetVisible(false);
+  Lst_RubAuto.SetHelpContextID(kAideDetail);
+}
+
+void Frm_DetailBS::LayoutTotaux() {
+  ui::Frame* f = &Fra_ListesRubriques;
+  const int top = kHautListes + kHauteurListe + 180;
+  struct Total {
+    ui::Label* titre;
+    ui::TextBox* boite;
+    int left, widthTitre;
+  };
+  const Total totaux[] = {{&Etq_BaseBrut, &Txt_BaseBrut, 120, 900},
+                          {&Etq_MontantBrut, &Txt_MontantBrut, 2640, 1080},
+                          {&Etq_NetFiscal, &Txt_NetFiscal, 5340, 900},
+                          {&Etq_NetAPayer, &Txt_NetAPayer, 7860, 1380}};
+  for (const Total& t : totaux) {
+    Placer(*t.titre, f, t.left, top + 60, t.widthTitre, 255);
+    Placer(*t.boite, f, t.left + t.widthTitre + 60, top, 1260, 315);
+    t.boite->SetFont(ui::kFixedFont);
+    t.boite->SetHelpContextID(kAideDetail);
+  }
+}
+
+}  // namespace vantelor
