@@ -2,7 +2,7 @@
 #include <initializer_list>
 
 #include "data/payslip_currency.h"
-#include "detail/amounts.h"
+#include "data/payslip_body.h"
 #include "detail/frm_complement.h"
 
 namespace vantelor {
@@ -18,15 +18,12 @@ constexpr int kLargeurChargesPatr = 1695;
 constexpr int kLargeurTotalEmployeur = 3855;
 constexpr int kGaucheTotalEmployeur = 5280;
 
-// Every amount of this page: hundredths shown with 6 integer digits, 2 decimals, no sign
-// place.
-std::string F(std::string_view stored, bool absolute = false) {
-  return detail::Montant(stored, 100, 6, 2, false, absolute);
-}
-
-// A label whose field is empty keeps its design state.
-void SiPresent(ui::Label& etiquette, const std::string& stored) {
-  if (!stored.empty()) etiquette.SetCaption(F(stored));
+// Every amount of this page: hundredths shown with 6 integer digits, 2 decimals and no
+// sign place. A label whose field is empty keeps its design state.
+void SiPresent(ui::Label& etiquette, const dba::DynArray& r, int attribute, int value,
+               bool absolute = false) {
+  if (r(attribute, value).empty()) return;
+  etiquette.SetCaption(dba::FormatStored(r, attribute, value, 100, 6, 2, false, absolute));
 }
 
 // The first attribute, from 1, whose whole text is the end-of-body marker; 0 when the
@@ -53,12 +50,12 @@ void Frm_Complement::Remplir_PiedPage1() {
     return;
   }
   W_Ligne = static_cast<std::int16_t>(marqueur + 1);
-  SiPresent(Etq_BrutM, r(W_Ligne, 1));
-  SiPresent(Etq_NetFiscM, r(W_Ligne, 2));
-  SiPresent(Etq_HresM, r(W_Ligne, 3));
-  SiPresent(Etq_BrutC, r(W_Ligne + 1, 1));
-  SiPresent(Etq_NetFiscC, r(W_Ligne + 1, 2));
-  SiPresent(Etq_HresC, r(W_Ligne + 1, 3));
+  SiPresent(Etq_BrutM, r, W_Ligne, 1);
+  SiPresent(Etq_NetFiscM, r, W_Ligne, 2);
+  SiPresent(Etq_HresM, r, W_Ligne, 3);
+  SiPresent(Etq_BrutC, r, W_Ligne + 1, 1);
+  SiPresent(Etq_NetFiscC, r, W_Ligne + 1, 2);
+  SiPresent(Etq_HresC, r, W_Ligne + 1, 3);
 }
 
 // Totals, from the cumulated attribute; W_Ligne does not move. Without a gains total the
@@ -67,11 +64,11 @@ void Frm_Complement::Remplir_PiedPage2() {
   if (W_Ligne == 0) return;
   const dba::Record& r = v_.Enr_ArchiveBull;
   const int a = W_Ligne + 1;
-  SiPresent(Etq_ChargesPat, r(a, 4));
+  SiPresent(Etq_ChargesPat, r, a, 4);
   const bool gainsRetenues = !r(a, 5).empty();
   if (gainsRetenues) {
-    Etq_Gains.SetCaption(F(r(a, 5)));
-    if (!r(a, 6).empty()) Etq_Retenues.SetCaption(F(r(a, 6), true));
+    SiPresent(Etq_Gains, r, a, 5);
+    SiPresent(Etq_Retenues, r, a, 6, true);
     Lab_ChgPat.SetCaption("CHARGES PATR.");
     Lab_ChgPat.SetWidth(kLargeurChargesPatr);
   } else {
@@ -91,12 +88,12 @@ void Frm_Complement::Remplir_PiedPage4() {
   const int n = W_Ligne;
   // The net itself decides, not its attribute: a currency flag without a net amount
   // leaves the amount blank.
-  SiPresent(Etq_NetFrancs, r(n, 1));
-  SiPresent(Etq_CPHeures, r(n + 1, 1));
-  SiPresent(Etq_CPJour, r(n + 1, 2));
-  SiPresent(Etq_CAHeures, r(n + 1, 3));
-  SiPresent(Etq_CAJour, r(n + 1, 4));
-  SiPresent(Etq_NetEuros, r(n + 1, 5));
+  SiPresent(Etq_NetFrancs, r, n, 1);
+  SiPresent(Etq_CPHeures, r, n + 1, 1);
+  SiPresent(Etq_CPJour, r, n + 1, 2);
+  SiPresent(Etq_CAHeures, r, n + 1, 3);
+  SiPresent(Etq_CAJour, r, n + 1, 4);
+  SiPresent(Etq_NetEuros, r, n + 1, 5);
   Etq_Conges.SetCaption(r(n + 1, 6));
   const dba::CurrencyNames monnaies = dba::NomsMonnaies(r(n, 2), r(n + 1, 7));
   Etq_Lib3.SetCaption(monnaies.first);
