@@ -1,3 +1,4 @@
+#include "data/archivebull_record.h"
 #include "detail/frm_complement.h"
 
 namespace vantelor {
@@ -16,49 +17,51 @@ void Frm_Complement::Remplir_Bulletin() {
 }
 
 void Frm_Complement::Remplir_Entete() {
-  const dba::Record& r = v_.Enr_ArchiveBull;
-  Etq_Entete1.SetCaption(r(2, 1));
-  Etq_Entete2.SetCaption(r(3, 1));
+  const dba::ArchiveBullView b(v_.Enr_ArchiveBull);
+  Etq_Entete1.SetCaption(b.HeaderLine1());
+  Etq_Entete2.SetCaption(b.HeaderLine2());
 }
 
-// Employer identity: the left column of attributes 7 to 10.
+// Employer identity: the left column of the header grid.
 void Frm_Complement::Remplir_Cadre1() {
-  const dba::Record& r = v_.Enr_ArchiveBull;
-  Etq_SigleEmpl.SetCaption(r(7, 1));
-  Etq_AdresseEmpl.SetCaption(r(8, 1));
-  Etq_ComplAdrEmpl.SetCaption(r(9, 1));
-  Etq_VilleEmpl.SetCaption(r(10, 1));
+  const dba::ArchiveBullView b(v_.Enr_ArchiveBull);
+  Etq_SigleEmpl.SetCaption(b.EmployerName());
+  Etq_AdresseEmpl.SetCaption(b.EmployerAddress());
+  Etq_ComplAdrEmpl.SetCaption(b.EmployerAddressComplement());
+  Etq_VilleEmpl.SetCaption(b.EmployerTown());
 }
 
-// Employer registration numbers: the right column of attributes 7 to 10.
+// Employer registration numbers: the right column beside the employer identity.
 void Frm_Complement::Remplir_Cadre2() {
-  const dba::Record& r = v_.Enr_ArchiveBull;
-  Etq_SiretEmpl.SetCaption(r(7, 2));
-  Etq_ApeEmpl.SetCaption(r(8, 2));
-  Etq_UrssafEmpl.SetCaption(r(9, 2));
-  Etq_NumEmpl.SetCaption(r(10, 2));
+  const dba::ArchiveBullView b(v_.Enr_ArchiveBull);
+  Etq_SiretEmpl.SetCaption(b.EmployerSiret());
+  Etq_ApeEmpl.SetCaption(b.EmployerApe());
+  Etq_UrssafEmpl.SetCaption(b.EmployerUrssaf());
+  Etq_NumEmpl.SetCaption(b.EmployerNumber());
 }
 
-// The employee's staff data: the left column of attributes 12 to 17.
+// The employee's staff data: the left column under the employer.
 void Frm_Complement::Remplir_Cadre3() {
-  const dba::Record& r = v_.Enr_ArchiveBull;
-  Etq_Matricule.SetCaption(r(12, 1));
-  Etq_NumSS.SetCaption(r(13, 1));
-  Etq_Qualif.SetCaption(r(14, 1));
-  Etq_Coeff.SetCaption(r(15, 1));
-  Etq_Anciennete.SetCaption(r(16, 1));
-  Etq_DateEntree.SetCaption(r(17, 1));
+  const dba::ArchiveBullView b(v_.Enr_ArchiveBull);
+  Etq_Matricule.SetCaption(b.StaffNumber());
+  Etq_NumSS.SetCaption(b.SocialSecurityNumber());
+  Etq_Qualif.SetCaption(b.Qualification());
+  Etq_Coeff.SetCaption(b.Coefficient());
+  Etq_Anciennete.SetCaption(b.Seniority());
+  Etq_DateEntree.SetCaption(b.EntryDate());
 }
 
-// The caregiver's name and address: the right column of attributes 13 and 15 to 17.
+// The caregiver's name and address: the right column under the registration numbers.
 void Frm_Complement::Remplir_Cadre4() {
-  const dba::Record& r = v_.Enr_ArchiveBull;
-  Etq_Aidant.SetCaption(r(13, 2));
-  Etq_AdresseAidant.SetCaption(r(15, 2));
-  Etq_ComplAdrAidant.SetCaption(r(16, 2));
-  Etq_VilleAidant.SetCaption(r(17, 2));
+  const dba::ArchiveBullView b(v_.Enr_ArchiveBull);
+  Etq_Aidant.SetCaption(b.CaregiverName());
+  Etq_AdresseAidant.SetCaption(b.CaregiverAddress());
+  Etq_ComplAdrAidant.SetCaption(b.CaregiverAddressComplement());
+  Etq_VilleAidant.SetCaption(b.CaregiverTown());
 }
 
-void Frm_Complement::Remplir_Conv() { Etq_ConvCol.SetCaption(v_.Enr_ArchiveBull(5)); }
+void Frm_Complement::Remplir_Conv() {
+  Etq_ConvCol.SetCaption(dba::ArchiveBullView(v_.Enr_ArchiveBull).CollectiveAgreement());
+}
 
 }  // namespace vantelor

@@ -59,8 +59,8 @@ void Frm_Complement::LayoutEntete() {
   Empiler(Cdr_Cadre1, {&Etq_SigleEmpl, &Etq_AdresseEmpl, &Etq_ComplAdrEmpl, &Etq_VilleEmpl});
   Empiler(Cdr_Cadre4, {&Etq_Aidant, &Etq_AdresseAidant, &Etq_ComplAdrAidant, &Etq_VilleAidant});
   Empiler(Cdr_Cadre2, {&Etq_SiretEmpl, &Etq_ApeEmpl, &Etq_UrssafEmpl, &Etq_NumEmpl});
-  Empiler(Cdr_Cadre3, {&Etq_Matricule, &Etq_NumSS, &Etq_Qualif, &Etq_Coeff, &Etq_Anciennete,
-                       &Etq_DateEntree});
+  Empiler(Cdr_Cadre3,
+          {&Etq_Matricule, &Etq_NumSS, &Etq_Qualif, &Etq_Coeff, &Etq_Anciennete, &Etq_DateEntree});
   Empiler(Cdr_ConvCol, {&Etq_ConvCol});
 }
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "data/payslip_currency.h"
 #include "data/payslip_body.h"
+#include "data/payslip_currency.h"
 #include "detail/frm_complement.h"
 
 namespace vantelor {
@@ -76,7 +76,8 @@ void Frm_Complement::Remplir_PiedPage2() {
     Lab_ChgPat.SetWidth(kLargeurTotalEmployeur);
     Lab_ChgPat.SetLeft(kGaucheTotalEmployeur);
   }
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&Lab_Gain, &Lab_Retenue, &Line3, &Line4})
+  for (ui::Control* c :
+       std::initializer_list<ui::Control*>{&Lab_Gain, &Lab_Retenue, &Line3, &Line4})
     c->SetVisible(gainsRetenues);
 }
 

@@ -66,10 +66,14 @@ void Frm_DetailBS::LayoutListes() {
     int left, width;
   };
   const Colonne colonnes[] = {
-      {&Etq_CodeRub, &Lst_CodeRub, 120, 780},     {&Etq_LibRub, &Lst_LibRub, 900, 3060},
-      {&Etq_BaseSal, &Lst_BaseSal, 4335, 1140},   {&Etq_TauxSal, &Lst_TauxSal, 5475, 1140},
-      {&Etq_MontantSal, &Lst_MontantSal, 6615, 1140}, {&Etq_BasePat, &Lst_BasePat, 8130, 1140},
-      {&Etq_TauxPat, &Lst_TauxPat, 9270, 1020},   {&Etq_MontantPat, &Lst_MontantPat, 10290, 1140},
+      {&Etq_CodeRub, &Lst_CodeRub, 120, 780},
+      {&Etq_LibRub, &Lst_LibRub, 900, 3060},
+      {&Etq_BaseSal, &Lst_BaseSal, 4335, 1140},
+      {&Etq_TauxSal, &Lst_TauxSal, 5475, 1140},
+      {&Etq_MontantSal, &Lst_MontantSal, 6615, 1140},
+      {&Etq_BasePat, &Lst_BasePat, 8130, 1140},
+      {&Etq_TauxPat, &Lst_TauxPat, 9270, 1020},
+      {&Etq_MontantPat, &Lst_MontantPat, 10290, 1140},
   };
   for (const Colonne& c : colonnes) {
     Placer(*c.titre, f, c.left, 360, c.width, 255);

@@ -20,8 +20,8 @@ void Frm_Complement::Wire() {
   OnLoad = [this] { Form_Load(); };
   OnUnload = [this](bool& cancel) { Form_Unload(cancel); };
   OnMouseDown = [this](int b, int s, int x, int y) { Form_MouseDown(b, s, x, y); };
-  for (ui::Frame* cadre : {&Cdr_EnteteBulletin, &Cdr_Cadre1, &Cdr_Cadre2, &Cdr_Cadre3,
-                           &Cdr_Cadre4, &Cdr_ConvCol, &Cdr_PiedBulletin, &Frame1}) {
+  for (ui::Frame* cadre : {&Cdr_EnteteBulletin, &Cdr_Cadre1, &Cdr_Cadre2, &Cdr_Cadre3, &Cdr_Cadre4,
+                           &Cdr_ConvCol, &Cdr_PiedBulletin, &Frame1}) {
     cadre->OnMouseDown = [this, cadre](int b, int s, int x, int y) {
       Cadre_MouseDown(*cadre, b, s, x, y);
     };

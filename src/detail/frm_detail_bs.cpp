@@ -1,15 +1,11 @@
 #include "detail/frm_detail_bs.h"
 
+#include "data/archive_key.h"
 #include "data/step.h"
-#include "text/text.h"
 
 namespace vantelor {
 
 namespace {
-
-// The detail record is keyed by the caregiver, contract, year and month of the payslip:
-// the first 14 characters of its archive key.
-constexpr int kLongueurCleDetail = 14;
 
 dba::Database& Base(const Variable& v) {
   if (!v.TheDatabase) throw dba::Error(dba::kBadArgument, "no database is open");
@@ -48,7 +44,7 @@ void Frm_DetailBS::Init() {
   v_.Fic_RubCharge = base.OpenFile("RUBCHARGE");
   v_.Fic_DetailCalcul = base.OpenFile("DETAILCALCUL");
 
-  const std::string cle = text::Left(v_.Enr_ArchiveBull(0), kLongueurCleDetail);
+  const std::string cle = dba::ArchiveKey(v_.Enr_ArchiveBull(0)).DetailKey();
   const std::uint32_t lecture =
       dba::RunStep([&] { v_.Enr_DetailCalcul = v_.Fic_DetailCalcul->ReadRecord(cle); });
   if (lecture == 0) {

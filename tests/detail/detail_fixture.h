@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "component/state/variable.h"
 #include "support/archive_fixture.h"
@@ -20,6 +21,7 @@
 namespace detailtest {
 
 using testsupport::Lines;
+using Controls = std::vector<ui::Control*>;
 
 // A file whose reads of the chosen keys fail as a broken store would.
 class FailingFile : public dba::File {

@@ -53,23 +53,33 @@ TEST_F(ComplementTest, HeaderShowsEveryFieldAsStored) {
   };
   for (const auto& [label, text] : expected) EXPECT_EQ(label->Caption(), text) << label->Name();
   for (ui::Control* c : p->Controls()) {
-    if (auto* label = dynamic_cast<ui::Label*>(c))
+    if (auto* label = dynamic_cast<ui::Label*>(c)) {
       EXPECT_EQ(label->Caption().find("NE PAS MONTRER"), std::string::npos) << c->Name();
+    }
   }
 }
 
 TEST_F(ComplementTest, MonthCumulatedTotalsNetAndLeaveBalances) {
   auto p = OpenFooter(testsupport::SampleFooter());
   const std::pair<ui::Label*, const char*> expected[] = {
-      {&p->Etq_BrutM, "   834,20"},     {&p->Etq_NetFiscM, "   673,91"},
-      {&p->Etq_HresM, "    86,67"},     {&p->Etq_BrutC, "  2502,60"},
-      {&p->Etq_NetFiscC, "  1964,67"},  {&p->Etq_HresC, "   260,01"},
-      {&p->Etq_ChargesPat, "   337,81"}, {&p->Etq_Gains, "   834,20"},
-      {&p->Etq_Retenues, "   179,31"},  {&p->Etq_NetFrancs, "   669,89"},
-      {&p->Etq_CPHeures, "    45,60"},  {&p->Etq_CPJour, "    12,50"},
-      {&p->Etq_CAHeures, ""},           {&p->Etq_CAJour, ""},
-      {&p->Etq_NetEuros, "  4394,19"},  {&p->Etq_Conges, "CP au 31/03/2003"},
-      {&p->Etq_Lib3, "Euros"},          {&p->Etq_Lib4, "Francs"},
+      {&p->Etq_BrutM, "   834,20"},
+      {&p->Etq_NetFiscM, "   673,91"},
+      {&p->Etq_HresM, "    86,67"},
+      {&p->Etq_BrutC, "  2502,60"},
+      {&p->Etq_NetFiscC, "  1964,67"},
+      {&p->Etq_HresC, "   260,01"},
+      {&p->Etq_ChargesPat, "   337,81"},
+      {&p->Etq_Gains, "   834,20"},
+      {&p->Etq_Retenues, "   179,31"},
+      {&p->Etq_NetFrancs, "   669,89"},
+      {&p->Etq_CPHeures, "    45,60"},
+      {&p->Etq_CPJour, "    12,50"},
+      {&p->Etq_CAHeures, ""},
+      {&p->Etq_CAJour, ""},
+      {&p->Etq_NetEuros, "  4394,19"},
+      {&p->Etq_Conges, "CP au 31/03/2003"},
+      {&p->Etq_Lib3, "Euros"},
+      {&p->Etq_Lib4, "Francs"},
   };
   for (const auto& [label, text] : expected) EXPECT_EQ(label->Caption(), text) << label->Name();
   EXPECT_EQ(p->W_Ligne, 19 + 1 + 4);  // the marker is attribute 20: M + 4
@@ -82,8 +92,8 @@ TEST_F(ComplementTest, GainsLayoutAndEmployerTotalLayout) {
   EXPECT_EQ(gains->Lab_ChgPat.Width(), 1695);
   EXPECT_EQ(gains->Lab_ChgPat.Left(), 5280);
   EXPECT_EQ(gains->Etq_Retenues.Caption(), "   250,00");
-  for (ui::Control* c : {static_cast<ui::Control*>(&gains->Lab_Gain), &gains->Lab_Retenue,
-                         &gains->Line3, &gains->Line4})
+  for (ui::Control* c :
+       Controls{&gains->Lab_Gain, &gains->Lab_Retenue, &gains->Line3, &gains->Line4})
     EXPECT_TRUE(c->Visible()) << c->Name();
 
   auto employer = OpenFooter({"", "|||33781||-25000", "", "1|F", ""});
@@ -93,8 +103,8 @@ TEST_F(ComplementTest, GainsLayoutAndEmployerTotalLayout) {
   EXPECT_EQ(employer->Etq_ChargesPat.Caption(), "   337,81");
   EXPECT_EQ(employer->Etq_Gains.Caption(), "");
   EXPECT_EQ(employer->Etq_Retenues.Caption(), "");
-  for (ui::Control* c : {static_cast<ui::Control*>(&employer->Lab_Gain), &employer->Lab_Retenue,
-                         &employer->Line3, &employer->Line4})
+  for (ui::Control* c :
+       Controls{&employer->Lab_Gain, &employer->Lab_Retenue, &employer->Line3, &employer->Line4})
     EXPECT_FALSE(c->Visible()) << c->Name();
 }
 
@@ -106,15 +116,15 @@ TEST_F(ComplementTest, CurrencyNamesFollowBothFlags) {
     const char* lib4;
   };
   const Case cases[] = {
-      {"F", "E", "Francs", "Euros"}, {"", "E", "Francs", "Euros"},   {"F", "F", "Francs", "Francs"},
-      {"", "", "Francs", "Euros"},   {"E", "E", "Euros", ""},        {"E", "F", "Euros", "Francs"},
-      {"E", "", "Euros", "Euros"},   {"X", "E", "Euros", "Euros"},   {"F", "Y", "Francs", ""},
+      {"F", "E", "Francs", "Euros"}, {"", "E", "Francs", "Euros"}, {"F", "F", "Francs", "Francs"},
+      {"", "", "Francs", "Euros"},   {"E", "E", "Euros", ""},      {"E", "F", "Euros", "Francs"},
+      {"E", "", "Euros", "Euros"},   {"X", "E", "Euros", "Euros"}, {"F", "Y", "Francs", ""},
       {"E", "Y", "Euros", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.first) + "/" + c.second);
-    auto p = OpenFooter({"", "", "", std::string("66989|") + c.first,
-                         std::string("||||439419||") + c.second});
+    auto p = OpenFooter(
+        {"", "", "", std::string("66989|") + c.first, std::string("||||439419||") + c.second});
     EXPECT_EQ(p->Etq_Lib3.Caption(), c.lib3);
     EXPECT_EQ(p->Etq_Lib4.Caption(), c.lib4);
   }
@@ -155,8 +165,8 @@ TEST_F(ComplementTest, ARecordWithoutTheMarkerLeavesTheFooterBlankAndSaysSo) {
   EXPECT_EQ(p.Etq_Aidant.Caption(), "Mme DUPONT Marie");
   EXPECT_TRUE(p.Etq_Incomplet.Visible());
   EXPECT_NE(p.Etq_Incomplet.Caption().find("incomplet"), std::string::npos);
-  for (ui::Label* l : {&p.Etq_BrutM, &p.Etq_ChargesPat, &p.Etq_NetFrancs, &p.Etq_Lib3,
-                       &p.Etq_Lib4, &p.Etq_CPHeures})
+  for (ui::Label* l : {&p.Etq_BrutM, &p.Etq_ChargesPat, &p.Etq_NetFrancs, &p.Etq_Lib3, &p.Etq_Lib4,
+                       &p.Etq_CPHeures})
     EXPECT_EQ(l->Caption(), "") << l->Name();
   EXPECT_EQ(p.Lab_ChgPat.Caption(), "CHARGES PATR.");
   EXPECT_TRUE(p.Lab_Gain.Visible());
@@ -195,8 +205,7 @@ TEST_F(ComplementTest, TheRightButtonOnTheWindowOrAnyFramePopsTheHelpMenuUp) {
 
 TEST_F(ComplementTest, HelpContext20OnTheWindowItsTwoMainFramesAndRetour) {
   Frm_Complement p(v_);
-  for (ui::Control* c : {static_cast<ui::Control*>(&p), &p.Cdr_EnteteBulletin,
-                         &p.Cdr_PiedBulletin, &p.Cmd_Retour})
+  for (ui::Control* c : Controls{&p, &p.Cdr_EnteteBulletin, &p.Cdr_PiedBulletin, &p.Cmd_Retour})
     EXPECT_EQ(c->HelpContextID(), 20) << c->Name();
   EXPECT_EQ(p.Cdr_Cadre1.HelpContextID(), 0);
   for (ui::Label* l : {&p.Etq_SigleEmpl, &p.Etq_ConvCol, &p.Etq_BrutM, &p.Etq_CAJour,

@@ -49,8 +49,8 @@ class DetailWindowTest : public ArchiveTest {
   }
 
   static std::array<ui::ListBox*, 9> Lists(Frm_DetailBS& w) {
-    return {&w.Lst_CodeRub,    &w.Lst_LibRub,  &w.Lst_BaseSal, &w.Lst_TauxSal, &w.Lst_MontantSal,
-            &w.Lst_BasePat,    &w.Lst_TauxPat, &w.Lst_MontantPat, &w.Lst_RubAuto};
+    return {&w.Lst_CodeRub, &w.Lst_LibRub,  &w.Lst_BaseSal,    &w.Lst_TauxSal, &w.Lst_MontantSal,
+            &w.Lst_BasePat, &w.Lst_TauxPat, &w.Lst_MontantPat, &w.Lst_RubAuto};
   }
   static Row RowAt(Frm_DetailBS& w, int index) {
     Row row;
@@ -65,7 +65,8 @@ class DetailWindowTest : public ArchiveTest {
   // The eight visible lists select `index` and the bar stands on it.
   static void ExpectSelected(Frm_DetailBS& w, int index) {
     for (ui::ListBox* list : Lists(w)) {
-      if (list != &w.Lst_RubAuto) EXPECT_EQ(list->ListIndex(), index) << list->Name();
+      if (list == &w.Lst_RubAuto) continue;
+      EXPECT_EQ(list->ListIndex(), index) << list->Name();
     }
     EXPECT_EQ(w.Bdv_Rub.Value(), std::max(index, 0));
   }
@@ -83,14 +84,22 @@ TEST_F(DetailWindowTest, EachGroupFillsItsColumnsWithItsOwnBlanks) {
       {"entered item with base and rate",
        {{2, "SB"}, {3, "8667"}, {4, "87500"}, {5, "75836"}},
        {"SB", "Salaire de base", "     86,67", "    8,7500", "    758,36", " ", " ", " ", "1"}},
-      {"entered item, base without rate: blank", {{2, "SB"}, {3, "8667"}, {5, "75836"}},
+      {"entered item, base without rate: blank",
+       {{2, "SB"}, {3, "8667"}, {5, "75836"}},
        {"SB", "Salaire de base", "     86,67", " ", "    758,36", " ", " ", " ", "1"}},
-      {"entered item, rate 0 is shown", {{2, "SB"}, {3, "8667"}, {4, "0"}, {5, "75836"}},
+      {"entered item, rate 0 is shown",
+       {{2, "SB"}, {3, "8667"}, {4, "0"}, {5, "75836"}},
        {"SB", "Salaire de base", "     86,67", "    0,0000", "    758,36", " ", " ", " ", "1"}},
-      {"entered item without base", {{2, "CP"}, {4, "100000"}, {5, "7584"}},
+      {"entered item without base",
+       {{2, "CP"}, {4, "100000"}, {5, "7584"}},
        {"CP", "Indemnité congés payés", " ", " ", "     75,84", " ", " ", " ", "1"}},
       {"contribution, both rates 6850",
-       {{8, "VPL"}, {9, "83420"}, {10, "6850"}, {11, "5464"}, {12, "83420"}, {13, "6850"},
+       {{8, "VPL"},
+        {9, "83420"},
+        {10, "6850"},
+        {11, "5464"},
+        {12, "83420"},
+        {13, "6850"},
         {14, "6840"}},
        {"VPL", "Vieillesse plafonnée", "    834,20", "    6,8500", "     54,64", "    834,20",
         "    6,850", "     68,40", "2"}},
@@ -107,7 +116,8 @@ TEST_F(DetailWindowTest, EachGroupFillsItsColumnsWithItsOwnBlanks) {
       {"entered item after contributions, base 0 means none",
        {{17, "TRA"}, {18, "0"}, {19, "1250"}, {20, "1500"}},
        {"TRA", "Indemnité de transport", " ", " ", "     15,00", " ", " ", " ", "3"}},
-      {"entered item after contributions, empty rate", {{17, "TRA"}, {18, "2000"}, {20, "1500"}},
+      {"entered item after contributions, empty rate",
+       {{17, "TRA"}, {18, "2000"}, {20, "1500"}},
        {"TRA", "Indemnité de transport", "     20,00", "", "     15,00", " ", " ", " ", "3"}},
       {"entered item after contributions, rate",
        {{17, "TRA"}, {18, "2000"}, {19, "1250"}, {20, "1500"}},
@@ -123,8 +133,8 @@ TEST_F(DetailWindowTest, EachGroupFillsItsColumnsWithItsOwnBlanks) {
 }
 
 TEST_F(DetailWindowTest, RowsComeInGroupOrderAndAnEmptyGroupAddsNone) {
-  auto w = OpenWith({{2, "SB|CP"}, {3, "8667|"}, {5, "75836|7584"}, {17, "TRA"}, {18, ""},
-                     {20, "1500"}});
+  auto w = OpenWith(
+      {{2, "SB|CP"}, {3, "8667|"}, {5, "75836|7584"}, {17, "TRA"}, {18, ""}, {20, "1500"}});
   ExpectRowCount(*w, 3);
   EXPECT_EQ(w->Lst_CodeRub.Items(), (std::vector<std::string>{"SB", "CP", "TRA"}));
   EXPECT_EQ(w->Lst_RubAuto.Items(), (std::vector<std::string>{"1", "1", "3"}));
@@ -259,9 +269,15 @@ TEST_F(DetailWindowTest, AnErrorInTheMiddleOfARowRemovesThatRowFromEveryList) {
     failing_ = std::make_shared<FailingDatabase>(archive_);
     v_.TheDatabase = failing_;
     if (c.failItemRead) failing_->FailRead("RUBCHARGE", "VDP");
-    auto w = OpenWith({{2, "SB"}, {5, "75836"}, {8, "VPL|VDP|MAL"},
-                       {9, "83420|" + c.baseOfSecond + "|83420"}, {11, "5464|83|626"},
-                       {17, "TRA"}, {20, "1500"}, {21, "66989"}, {15, "67391"}});
+    auto w = OpenWith({{2, "SB"},
+                       {5, "75836"},
+                       {8, "VPL|VDP|MAL"},
+                       {9, "83420|" + c.baseOfSecond + "|83420"},
+                       {11, "5464|83|626"},
+                       {17, "TRA"},
+                       {20, "1500"},
+                       {21, "66989"},
+                       {15, "67391"}});
     ExpectRowCount(*w, 2);
     EXPECT_EQ(w->Lst_CodeRub.Items(), (std::vector<std::string>{"SB", "VPL"}));
     EXPECT_EQ(w->Txt_NetAPayer.Text(), "    669,89");
@@ -293,20 +309,18 @@ TEST_F(DetailWindowTest, InitKeepsTheThreeFilesInTheSharedHandles) {
 
 TEST_F(DetailWindowTest, ListsTotalsAndIdentityUseTheFixedPitchFontAndHelpContext20) {
   Frm_DetailBS w(v_);
-  for (ui::Control* c :
-       {static_cast<ui::Control*>(&w.Lst_CodeRub), &w.Lst_LibRub, &w.Lst_BaseSal, &w.Lst_TauxSal,
-        &w.Lst_MontantSal, &w.Lst_BasePat, &w.Lst_TauxPat, &w.Lst_MontantPat, &w.Txt_BaseBrut,
-        &w.Txt_MontantBrut, &w.Txt_NetFiscal, &w.Txt_NetAPayer, &w.Txt_CodAidant,
-        &w.Txt_NomAidant}) {
+  for (ui::Control* c : Controls{
+           &w.Lst_CodeRub, &w.Lst_LibRub, &w.Lst_BaseSal, &w.Lst_TauxSal, &w.Lst_MontantSal,
+           &w.Lst_BasePat, &w.Lst_TauxPat, &w.Lst_MontantPat, &w.Txt_BaseBrut, &w.Txt_MontantBrut,
+           &w.Txt_NetFiscal, &w.Txt_NetAPayer, &w.Txt_CodAidant, &w.Txt_NomAidant}) {
     EXPECT_EQ(c->font(), ui::kFixedFont) << c->Name();
     EXPECT_EQ(c->HelpContextID(), 20) << c->Name();
   }
-  for (ui::Control* c : {static_cast<ui::Control*>(&w.Fra_Contrat), &w.Fra_ListesRubriques,
-                         &w.Cmd_Retour, &w.Txt_PeriodePaie})
-    EXPECT_EQ(c->HelpContextID(), 20) << c->Name();
   for (ui::Control* c :
-       {&w.Txt_CodEmployeur, &w.Txt_NomEmployeur, &w.Txt_DateDebContrat, &w.Txt_DateFinContrat,
-        &w.Txt_CacheLibRub, &w.Txt_CacheMontSal})
+       Controls{&w.Fra_Contrat, &w.Fra_ListesRubriques, &w.Cmd_Retour, &w.Txt_PeriodePaie})
+    EXPECT_EQ(c->HelpContextID(), 20) << c->Name();
+  for (ui::Control* c : Controls{&w.Txt_CodEmployeur, &w.Txt_NomEmployeur, &w.Txt_DateDebContrat,
+                                 &w.Txt_DateFinContrat, &w.Txt_CacheLibRub, &w.Txt_CacheMontSal})
     EXPECT_EQ(c->HelpContextID(), 0) << c->Name();
   EXPECT_FALSE(w.Lst_RubAuto.Visible());
 }
@@ -325,9 +339,12 @@ TEST_F(DetailWindowTest, ListsOverlapTheirNeighbourAndShowTwentyRows) {
     const ui::Control* mask = c == 2 ? &w.Txt_CacheLibRub : c == 5 ? &w.Txt_CacheMontSal : nullptr;
     const int coveredFrom = mask ? mask->Left() : lists[c]->Left();
     EXPECT_LT(coveredFrom, rightEdge) << lists[c]->Name();
-    if (mask) EXPECT_GE(mask->Left() + mask->Width(), lists[c]->Left());
+    if (mask) {
+      EXPECT_GE(mask->Left() + mask->Width(), lists[c]->Left());
+    }
   }
-  EXPECT_EQ(w.Bdv_Rub.Left() + w.Bdv_Rub.Width(), w.Lst_MontantPat.Left() + w.Lst_MontantPat.Width());
+  EXPECT_EQ(w.Bdv_Rub.Left() + w.Bdv_Rub.Width(),
+            w.Lst_MontantPat.Left() + w.Lst_MontantPat.Width());
 }
 
 TEST_F(DetailWindowTest, TheBoxesAreReadOnly) {
