@@ -1,7 +1,6 @@
 #include "data/payslip_body.h"
 
-#include <algorithm>
-
+#include "data/archivebull_record.h"
 #include "data/conversion.h"
 #include "text/text.h"
 
@@ -31,10 +30,10 @@ int WholeDigits(std::string_view quotient) {
   return first == std::string_view::npos ? 1 : static_cast<int>(whole.size() - first);
 }
 
-std::string Quotient(const DynArray& record, int attribute, int value, int divisor, bool absolute) {
-  const std::string stored = record.Extract(attribute, value);
+std::string QuotientOf(const std::string& stored, int attribute, int value, int divisor,
+                       bool absolute) {
   try {
-    return dba::Quotient(stored, divisor, absolute);
+    return Quotient(stored, divisor, absolute);
   } catch (const Error& e) {
     if (e.code() != kBadNumber) throw;
     throw PayslipFault(kPayslipBadNumber, attribute, value, stored);
@@ -55,34 +54,32 @@ void SetLabel(BodyRow& row, const std::string& label) {
   }
 }
 
-void FillOrdinary(BodyRow& row, const DynArray& r, int a) {
-  row.columns[kColBase] = FormatStored(r, a, 2, 100, 5, 2, true, false);
-  row.columns[kColTauxEmpl] = FormatStored(r, a, 3, 1000, 2, 3, true, false);
-  row.columns[kColMontEmpl] = FormatStored(r, a, 4, 100, 5, 2, true, false);
-  row.columns[kColTauxSal] = FormatStored(r, a, 5, 1000, 2, 3, true, false);
-  row.columns[kColAPayer] = FormatStored(r, a, 6, 100, 5, 2, true, false);
-  row.columns[kColADeduire] = FormatStored(r, a, 7, 100, 5, 2, false, true);
+void FillOrdinary(BodyRow& row, const BodyLine& l, int a) {
+  row.columns[kColBase] = FormatStoredText(l.base, a, 2, 100, 5, 2, true, false);
+  row.columns[kColTauxEmpl] = FormatStoredText(l.employerRate, a, 3, 1000, 2, 3, true, false);
+  row.columns[kColMontEmpl] = FormatStoredText(l.employerAmount, a, 4, 100, 5, 2, true, false);
+  row.columns[kColTauxSal] = FormatStoredText(l.employeeRate, a, 5, 1000, 2, 3, true, false);
+  row.columns[kColAPayer] = FormatStoredText(l.gain, a, 6, 100, 5, 2, true, false);
+  row.columns[kColADeduire] = FormatStoredText(l.deduction, a, 7, 100, 5, 2, false, true);
 }
 
 // Income-tax lines show base, rate and tax; their heading ("Base" in value 2) shows none.
 // An empty value leaves its column blank.
-void FillIncomeTax(BodyRow& row, const DynArray& r, int a) {
-  if (r.Extract(a, 2) == kIncomeTaxHeading) return;
-  row.columns[kColBase] = FormatStored(r, a, 2, 100, 5, 2, false, true);
-  row.columns[kColTauxSal] = FormatStored(r, a, 3, 10000, 3, 3, false, true);
-  row.columns[kColADeduire] = FormatStored(r, a, 4, 100, 5, 2, false, true);
+void FillIncomeTax(BodyRow& row, const BodyLine& l, int a) {
+  if (l.base == kIncomeTaxHeading) return;
+  row.columns[kColBase] = FormatStoredText(l.base, a, 2, 100, 5, 2, false, true);
+  row.columns[kColTauxSal] = FormatStoredText(l.employerRate, a, 3, 10000, 3, 3, false, true);
+  row.columns[kColADeduire] = FormatStoredText(l.employerAmount, a, 4, 100, 5, 2, false, true);
 }
 
-// Other net-section lines carry one amount, in "A DEDUIRE", with six integer places when
-// its whole part has exactly six digits.
-void FillNet(BodyRow& row, const DynArray& r, int a) {
-  if (r.Extract(a, 2).empty()) return;
-  const std::string q = Quotient(r, a, 2, 100, true);
+// Other net-section lines carry one amount (value 2), in "A DEDUIRE", with six integer
+// places when its whole part has exactly six digits.
+void FillNet(BodyRow& row, const BodyLine& l, int a) {
+  if (l.base.empty()) return;
+  const std::string q = QuotientOf(l.base, a, 2, 100, true);
   const int digits = WholeDigits(q) == 6 ? 6 : 5;
   row.columns[kColADeduire] = TheConversion().FormatNumber(q, digits, 2, false);
 }
-
-bool IsBlankMarker(std::string_view attribute) { return attribute == "%" || attribute == "*"; }
 
 }  // namespace
 
@@ -92,45 +89,42 @@ PayslipFault::PayslipFault(std::uint32_t code, int attribute, int value, std::st
       value_(value),
       stored_(std::move(stored)) {}
 
-int FindBodyEnd(const DynArray& record) {
-  const int count = record.DCount();
-  std::string_view rest = record.Text();
-  for (int a = 1; a <= count; ++a) {
-    const std::size_t mark = rest.find(kAttributeMark);
-    if (a > kBodyFirstAttribute && rest.substr(0, mark) == kBodyEndMarker) return a;
-    if (mark == std::string_view::npos) break;
-    rest.remove_prefix(mark + 1);
-  }
-  throw PayslipFault(kPayslipNoEndMarker, 0, 0, "");
+std::string FormatStoredText(const std::string& stored, int attribute, int value, int divisor,
+                             int integerDigits, int decimals, bool signedFlag, bool absolute) {
+  if (stored.empty()) return "";
+  return TheConversion().FormatNumber(QuotientOf(stored, attribute, value, divisor, absolute),
+                                      integerDigits, decimals, signedFlag);
 }
 
 std::string FormatStored(const DynArray& record, int attribute, int value, int divisor,
                          int integerDigits, int decimals, bool signedFlag, bool absolute) {
-  if (record.Extract(attribute, value).empty()) return "";
-  return TheConversion().FormatNumber(Quotient(record, attribute, value, divisor, absolute),
-                                      integerDigits, decimals, signedFlag);
+  return FormatStoredText(record.Extract(attribute, value), attribute, value, divisor,
+                          integerDigits, decimals, signedFlag, absolute);
 }
 
 PayslipBody FormatPayslipBody(const DynArray& record) {
+  const ArchiveBullView view(record);
+  const BodyEnd end = view.FindBodyEnd();
+  if (!end.found) throw PayslipFault(kPayslipNoEndMarker, 0, 0, "");
   PayslipBody body;
-  body.endMarker = FindBodyEnd(record);
+  body.endMarker = end.marker;
   bool netSection = false;
-  for (int a = kBodyFirstAttribute; a < body.endMarker; ++a) {
+  for (int a = ArchiveBullView::kFirstBodyLine; a < end.marker; ++a) {
+    const BodyLine line = view.Line(a);
     BodyRow& row = body.rows.emplace_back();
-    if (IsBlankMarker(record.Extract(a))) continue;
-    const std::string label = record.Extract(a, 1);
-    SetLabel(row, label);
-    if (label.starts_with(kDetailPaiements)) netSection = false;
-    if (label.starts_with(kSalaireTotalNet) || label.starts_with(kMontantNetSocial))
+    if (line.blank) continue;
+    SetLabel(row, line.label);
+    if (line.label.starts_with(kDetailPaiements)) netSection = false;
+    if (line.label.starts_with(kSalaireTotalNet) || line.label.starts_with(kMontantNetSocial))
       netSection = true;
     if (!netSection) {
-      FillOrdinary(row, record, a);
-    } else if (label.starts_with(kImpotRevenu)) {
-      FillIncomeTax(row, record, a);
+      FillOrdinary(row, line, a);
+    } else if (line.label.starts_with(kImpotRevenu)) {
+      FillIncomeTax(row, line, a);
     } else {
-      FillNet(row, record, a);
+      FillNet(row, line, a);
     }
-    if (label.starts_with(kTotalCotisations)) {
+    if (line.label.starts_with(kTotalCotisations)) {
       netSection = true;
       body.rows.emplace_back();
     }

@@ -67,10 +67,6 @@ class PayslipFault : public Error {
   std::string stored_;
 };
 
-// The attribute that holds the end marker, searched from attribute 20 on (attribute 19 is
-// always a body line). Throws PayslipFault(kPayslipNoEndMarker) when the record has none.
-int FindBodyEnd(const DynArray& record);
-
 // The body rows of `record`. Throws PayslipFault as said at the top of this file.
 PayslipBody FormatPayslipBody(const DynArray& record);
 
@@ -79,5 +75,8 @@ PayslipBody FormatPayslipBody(const DynArray& record);
 // Throws PayslipFault(kPayslipBadNumber) when it is no whole number.
 std::string FormatStored(const DynArray& record, int attribute, int value, int divisor,
                          int integerDigits, int decimals, bool signedFlag, bool absolute);
+// The same for a value already read (`attribute` and `value` only name it in a fault).
+std::string FormatStoredText(const std::string& stored, int attribute, int value, int divisor,
+                             int integerDigits, int decimals, bool signedFlag, bool absolute);
 
 }  // namespace dba

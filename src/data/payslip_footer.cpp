@@ -1,24 +1,29 @@
 #include "data/payslip_footer.h"
 
+#include "data/archivebull_record.h"
+
 namespace dba {
 
 PayslipFooter FormatPayslipFooter(const DynArray& record, int endMarker) {
   const int totals = endMarker + 2;
-  const int net = endMarker + 4;
+  const int nets = endMarker + 4;
+  const std::optional<Footer> stored = ArchiveBullView(record).ReadFooter();
+  if (!stored) throw PayslipFault(kPayslipNoEndMarker, 0, 0, "");
+  const Footer& s = *stored;
   PayslipFooter f;
-  f.employerTotal = FormatStored(record, totals, 4, 100, 5, 2, true, false);
-  f.gainsLayout = !record.Extract(totals, 5).empty();
+  f.employerTotal = FormatStoredText(s.employerContributions, totals, 4, 100, 5, 2, true, false);
+  f.gainsLayout = !s.totalGains.empty();
   if (f.gainsLayout) {
     f.employerCaption = kCaptionChargesPatr;
-    f.gains = FormatStored(record, totals, 5, 100, 5, 2, true, false);
-    f.deductions = FormatStored(record, totals, 6, 100, 5, 2, false, true);
+    f.gains = FormatStoredText(s.totalGains, totals, 5, 100, 5, 2, true, false);
+    f.deductions = FormatStoredText(s.totalDeductions, totals, 6, 100, 5, 2, false, true);
   } else {
     f.employerCaption = kCaptionTotalEmployeur;
   }
   // The whole attribute decides whether the first net shows; its value 1 is the amount.
-  if (!record.Extract(net).empty()) f.net = FormatStored(record, net, 1, 100, 6, 2, false, false);
-  f.secondNet = FormatStored(record, net + 1, 5, 100, 6, 2, false, false);
-  f.currencies = NomsMonnaies(record.Extract(net, 2), record.Extract(net + 1, 7));
+  if (!s.netAttribute.empty()) f.net = FormatStoredText(s.net, nets, 1, 100, 6, 2, false, false);
+  f.secondNet = FormatStoredText(s.secondNet, nets + 1, 5, 100, 6, 2, false, false);
+  f.currencies = NomsMonnaies(s.currency, s.secondCurrency);
   return f;
 }
 

@@ -33,7 +33,9 @@ struct PayslipFooter {
   CurrencyNames currencies;     // names of `net` and `secondNet`
 };
 
-// The footer of `record` whose end marker is attribute `endMarker` (FindBodyEnd).
+// The footer of `record`; `endMarker` is the attribute of its "#6" (PayslipBody::endMarker),
+// by which a fault names the attribute. Throws PayslipFault(kPayslipNoEndMarker) when the
+// record has no end marker.
 PayslipFooter FormatPayslipFooter(const DynArray& record, int endMarker);
 
 }  // namespace dba

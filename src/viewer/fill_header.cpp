@@ -1,3 +1,4 @@
+#include "data/archivebull_record.h"
 #include "viewer/frm_visualisation_bulletin.h"
 
 namespace vantelor {
@@ -14,27 +15,29 @@ void Frm_VisualisationBulletin::Remplir_Bulletin() {
 }
 
 void Frm_VisualisationBulletin::Remplir_Entete() {
-  const dba::Record& r = v_.Enr_ArchiveBull;
-  Etq_Entete1.SetCaption(r(2, 1));
-  Etq_Entete2.SetCaption(r(3, 1));
+  const dba::ArchiveBullView r(v_.Enr_ArchiveBull);
+  Etq_Entete1.SetCaption(r.HeaderLine1());
+  Etq_Entete2.SetCaption(r.HeaderLine2());
 }
 
 void Frm_VisualisationBulletin::Remplir_Cadre1() {
-  const dba::Record& r = v_.Enr_ArchiveBull;
-  Etq_SigleEmpl.SetCaption(r(7, 1));
-  Etq_AdresseEmpl.SetCaption(r(8, 1));
-  Etq_ComplAdrEmpl.SetCaption(r(9, 1));
-  Etq_VilleEmpl.SetCaption(r(10, 1));
+  const dba::ArchiveBullView r(v_.Enr_ArchiveBull);
+  Etq_SigleEmpl.SetCaption(r.EmployerName());
+  Etq_AdresseEmpl.SetCaption(r.EmployerAddress());
+  Etq_ComplAdrEmpl.SetCaption(r.EmployerAddressComplement());
+  Etq_VilleEmpl.SetCaption(r.EmployerTown());
 }
 
 void Frm_VisualisationBulletin::Remplir_Cadre2() {
-  const dba::Record& r = v_.Enr_ArchiveBull;
-  Etq_Aidant.SetCaption(r(13, 2));
-  Etq_AdresseAidant.SetCaption(r(15, 2));
-  Etq_ComplAdrAidant.SetCaption(r(16, 2));
-  Etq_VilleAidant.SetCaption(r(17, 2));
+  const dba::ArchiveBullView r(v_.Enr_ArchiveBull);
+  Etq_Aidant.SetCaption(r.CaregiverName());
+  Etq_AdresseAidant.SetCaption(r.CaregiverAddress());
+  Etq_ComplAdrAidant.SetCaption(r.CaregiverAddressComplement());
+  Etq_VilleAidant.SetCaption(r.CaregiverTown());
 }
 
-void Frm_VisualisationBulletin::Remplir_Conv() { Etq_ConvCol.SetCaption(v_.Enr_ArchiveBull(5)); }
+void Frm_VisualisationBulletin::Remplir_Conv() {
+  Etq_ConvCol.SetCaption(dba::ArchiveBullView(v_.Enr_ArchiveBull).CollectiveAgreement());
+}
 
 }  // namespace vantelor

@@ -16,7 +16,7 @@ std::string F(std::string_view x, int i, int d, bool flag) {
 
 PayslipFooter FooterOf(const Lines& footer) {
   const DynArray record = testsupport::PayslipRecord({"Salaire de base|8667"}, footer);
-  return FormatPayslipFooter(record, FindBodyEnd(record));
+  return FormatPayslipFooter(record, FormatPayslipBody(record).endMarker);
 }
 
 TEST(PayslipFooterTotals, GainsAndDeductionsLayout) {
