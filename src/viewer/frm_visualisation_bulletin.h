@@ -140,8 +140,16 @@ class Frm_VisualisationBulletin : public ui::Form {
   void Remplir_PiedPage2();
 
   // ---- detail_buttons.cpp: the detail windows (detail engineer) ----
+  // Compléments: loads and fills Frm_Complement under the busy bracket, then shows it.
   void Cmd_Detail_Click();
+  // Détail: ChargeFrmDetailCalcul.
   void Cmd_DetailBS_Click();
+  // Loads Frm_DetailBS, writes its identification boxes, runs its Init and shows it; the
+  // viewer stays disabled until it closes.
+  void ChargeFrmDetailCalcul();
+  // Caregiver, period, employer and contract dates of the shown payslip, each step with
+  // errors ignored; a record that cannot be read leaves its fields blank.
+  void RemplirDonneesFrmDetailBS(class Frm_DetailBS& Frm);
   // ---- end detail_buttons.cpp ----
 
   // ---- reprint.cpp: printing this payslip again (printing engineer) ----
