@@ -103,14 +103,21 @@ std::string FormatStored(const DynArray& record, int attribute, int value, int d
 }
 
 PayslipBody FormatPayslipBody(const DynArray& record) {
-  const ArchiveBullView view(record);
-  const BodyEnd end = view.FindBodyEnd();
+  const BodyEnd end = ArchiveBullView(record).FindBodyEnd();
   if (!end.found) throw PayslipFault(kPayslipNoEndMarker, 0, 0, "");
   PayslipBody body;
   body.endMarker = end.marker;
   bool netSection = false;
+  // The lines are taken in order from a cursor: reading each line's values through the
+  // whole record would rescan it from its start for every value.
+  std::string_view rest = record.Text();
+  for (int a = 1; a < ArchiveBullView::kFirstBodyLine; ++a)
+    rest.remove_prefix(rest.find(kAttributeMark) + 1);
   for (int a = ArchiveBullView::kFirstBodyLine; a < end.marker; ++a) {
-    const BodyLine line = view.Line(a);
+    const std::size_t mark = rest.find(kAttributeMark);
+    const DynArray oneLine{std::string(rest.substr(0, mark))};
+    rest.remove_prefix(mark + 1);
+    const BodyLine line = ArchiveBullView(oneLine).Line(1);
     BodyRow& row = body.rows.emplace_back();
     if (line.blank) continue;
     SetLabel(row, line.label);
