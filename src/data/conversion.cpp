@@ -53,10 +53,13 @@ std::string Quotient(std::string_view stored, int divisor, bool absolute) {
   std::string digits = parsed->integer;
   const std::size_t places = static_cast<std::size_t>(zeros);
   if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
-  std::string out = digits.substr(0, digits.size() - places);
-  if (places > 0) out += "." + digits.substr(digits.size() - places);
   const bool zero = digits.find_first_not_of('0') == std::string::npos;
-  if (parsed->negative && !absolute && !zero) out.insert(0, "-");
+  std::string out(parsed->negative && !absolute && !zero ? 1 : 0, '-');
+  out += digits.substr(0, digits.size() - places);
+  if (places > 0) {
+    out += '.';
+    out += digits.substr(digits.size() - places);
+  }
   return out;
 }
 

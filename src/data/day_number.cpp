@@ -54,8 +54,6 @@ std::optional<long> ParseInteger(std::string_view s) {
   return value;
 }
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
 // "dd/mm/yyyy"
 std::optional<CivilDate> ParseSlashed(std::string_view s) {
   const std::size_t first = s.find('/');
@@ -87,9 +85,8 @@ std::string Conversion::DateToText(std::string_view dayNumber) const {
   if (!days || *days < -700000 || *days > 3000000) return {};
   const CivilDate d = CivilFromDays(*days + kEpoch);
   if (!IsValid(d)) return {};
-  std::string year = std::to_string(d.year);
-  year.insert(0, year.size() < 4 ? 4 - year.size() : 0, '0');
-  return TwoDigits(d.day) + "/" + TwoDigits(d.month) + "/" + year;
+  const std::string year = text::ZeroPadded(d.year, 4);
+  return text::ZeroPadded(d.day, 2) + "/" + text::ZeroPadded(d.month, 2) + "/" + year;
 }
 
 std::string Conversion::DateToDayNumber(std::string_view input) const {

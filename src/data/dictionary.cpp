@@ -23,7 +23,10 @@ std::string DictionaryItem::SourceKey(std::string_view key) const {
 
 std::string AttributeListText(const std::vector<int>& attributes) {
   std::string out;
-  for (int a : attributes) out += (out.empty() ? "" : " ") + std::to_string(a);
+  for (int a : attributes) {
+    if (!out.empty()) out += ' ';
+    out += std::to_string(a);
+  }
   return out;
 }
 

@@ -1,6 +1,8 @@
 // Runs query sentences as one SQL statement each. Key conditions become key ranges of
-// the file's primary key, dictionary items join their value index, and attribute
-// numbers go through the record functions of sql_functions.h.
+// the file's primary key; dictionary items read their value index, whose (value, key)
+// order serves a PAR on the item without a sort step; attribute numbers go through the
+// record functions of sql_functions.h. A sentence that names no attribute number never
+// touches the file's own table.
 #include <map>
 
 #include "data/dictionary_index.h"
@@ -18,47 +20,78 @@ struct SqlQuery {
   std::vector<std::string> texts;  // bound in order; numbers are written in the SQL
 };
 
+bool NamesAttribute(const Sentence& sentence) {
+  for (const auto& c : sentence.conditions)
+    if (c.field.item.empty() && !c.field.IsKey()) return true;
+  for (const auto& s : sentence.sorts)
+    if (s.field.item.empty() && !s.field.IsKey()) return true;
+  return false;
+}
+
 class QueryBuilder {
  public:
-  QueryBuilder(const Sentence& sentence, const DictionaryIndex& dictionaries)
-      : sentence_(sentence), dictionaries_(dictionaries) {}
+  explicit QueryBuilder(const Sentence& sentence) : sentence_(sentence) {}
 
   SqlQuery Build() {
-    // The first dictionary item named gives the key column: ordering on its index
-    // (value, key) then needs no sort step.
     for (const auto& c : sentence_.conditions) Alias(c.field);
     for (const auto& s : sentence_.sorts) Alias(s.field);
-    key_ = first_.empty() ? "r.key" : first_ + ".key";
-    std::string where;
-    for (const auto& c : sentence_.conditions)
-      where += (where.empty() ? " WHERE " : " AND ") + Condition(c);
-    std::string order;
-    for (const auto& s : sentence_.sorts)
-      order += (order.empty() ? " ORDER BY " : ", ") + Expression(s.field) +
-               (s.descending ? " DESC" : "");
-    order += (order.empty() ? " ORDER BY " : ", ") + key_;
-    query_.sql = "SELECT " + key_ + " FROM " + sqlite::Quoted(sentence_.file) + " AS r" + joins_ +
-                 where + order;
+    std::string from = " FROM ";
+    if (order_.empty() || NamesAttribute(sentence_)) {
+      from += sqlite::Quoted(sentence_.file) + " AS r";
+      key_ = "r.key";
+      for (const std::string& item : order_) from += " JOIN " + ValuesOf(item, "r.key");
+    } else {
+      from += "vantelor_dictionary_values AS " + aliases_[order_[0]];
+      key_ = aliases_[order_[0]] + ".key";
+      for (std::size_t i = 1; i < order_.size(); ++i) from += " JOIN " + ValuesOf(order_[i], key_);
+      AddWhere(ItemIs(order_[0]));
+    }
+    for (const auto& c : sentence_.conditions) AddWhere(Condition(c));
+    for (const auto& s : sentence_.sorts) AddOrder(Expression(s.field), s.descending);
+    AddOrder(key_, false);  // ties fall to the key at last
+    query_.sql = "SELECT " + key_ + from + where_ + order_by_;
     return query_;
   }
 
  private:
   void Alias(const SentenceField& field) {
     if (field.item.empty() || aliases_.count(field.item)) return;
-    if (!dictionaries_.Find(sentence_.file, field.item))
-      throw Error(kBadSentence,
-                  "unknown dictionary item " + field.item + " of file " + sentence_.file);
-    const std::string alias = "d" + std::to_string(aliases_.size());
-    if (aliases_.empty()) first_ = alias;
+    std::string alias = "d";
+    alias += std::to_string(order_.size());
     aliases_[field.item] = alias;
-    joins_ += " JOIN vantelor_dictionary_values AS " + alias + " ON " + alias +
-              ".file = " + Text(sentence_.file) + " AND " + alias + ".item = " + Text(field.item) +
-              " AND " + alias + ".key = r.key";
+    order_.push_back(field.item);
+  }
+
+  std::string ItemIs(const std::string& item) {
+    const std::string& alias = aliases_[item];
+    return alias + ".file = " + Text(sentence_.file) + " AND " + alias + ".item = " + Text(item);
+  }
+
+  std::string ValuesOf(const std::string& item, const std::string& key) {
+    const std::string& alias = aliases_[item];
+    return "vantelor_dictionary_values AS " + alias + " ON " + ItemIs(item) + " AND " + alias +
+           ".key = " + key;
+  }
+
+  // A field sorted on twice sorts nothing the second time; writing it twice would
+  // only cost SQLite a sort step that the index order makes needless.
+  void AddOrder(const std::string& expression, bool descending) {
+    for (const std::string& done : sorted_)
+      if (done == expression) return;
+    sorted_.push_back(expression);
+    order_by_ += (order_by_.empty() ? " ORDER BY " : ", ") + expression;
+    if (descending) order_by_ += " DESC";
+  }
+
+  void AddWhere(const std::string& condition) {
+    where_ += (where_.empty() ? " WHERE " : " AND ") + condition;
   }
 
   std::string Text(std::string_view text) {
     query_.texts.emplace_back(text);
-    return "?" + std::to_string(query_.texts.size());
+    std::string placeholder = "?";
+    placeholder += std::to_string(query_.texts.size());
+    return placeholder;
   }
 
   std::string Expression(const SentenceField& field) {
@@ -81,21 +114,37 @@ class QueryBuilder {
   }
 
   const Sentence& sentence_;
-  const DictionaryIndex& dictionaries_;
   std::map<std::string, std::string> aliases_;  // dictionary item → table alias
-  std::string first_;
-  std::string joins_;
+  std::vector<std::string> order_;              // dictionary items in order of mention
   std::string key_;
+  std::string where_;
+  std::string order_by_;
+  std::vector<std::string> sorted_;
   SqlQuery query_;
 };
 
 }  // namespace
 
+void SqliteDatabase::RequireItems(const Sentence& sentence) {
+  const auto check = [&](const SentenceField& field) {
+    if (field.item.empty() || dictionaries_->Find(sentence.file, field.item)) return;
+    dictionaries_->Load();  // it may have been defined by another process since
+    if (!dictionaries_->Find(sentence.file, field.item))
+      throw Error(kBadSentence,
+                  "unknown dictionary item " + field.item + " of file " + sentence.file);
+  };
+  for (const auto& c : sentence.conditions) check(c.field);
+  for (const auto& s : sentence.sorts) check(s.field);
+}
+
 std::vector<std::string> SqliteDatabase::SelectKeys(std::string_view text) {
-  const Sentence sentence = ParseSentence(text);
+  return SelectKeys(ParseSentence(text));
+}
+
+std::vector<std::string> SqliteDatabase::SelectKeys(const Sentence& sentence) {
   RequireFile(sentence.file);
-  dictionaries_->Load();  // items may have been defined by another process
-  const SqlQuery query = QueryBuilder(sentence, *dictionaries_).Build();
+  RequireItems(sentence);
+  const SqlQuery query = QueryBuilder(sentence).Build();
   auto statement = connection_->Cached(query.sql);
   for (std::size_t i = 0; i < query.texts.size(); ++i)
     statement->Bind(static_cast<int>(i + 1), query.texts[i]);
@@ -108,24 +157,22 @@ DynArray SqliteDatabase::ExecuteSentence(std::string_view command, std::string_v
   if (!options.empty())
     throw Error(kBadArgument, "unknown query options \"" + std::string(options) + "\"");
   const DynArray query{std::string(command)};
-  const std::string sentence = query(1);
+  const std::string text = query(1);
   const std::string file = query(2);
   const std::string what = query(3);
-  if (sentence.empty()) throw Error(kBadSentence, "empty query sentence");
+  if (text.empty()) throw Error(kBadSentence, "empty query sentence");
   if (!what.empty() && what != "0")
     throw Error(kBadArgument,
                 "query command asks for \"" + what + "\"; only \"0\" (keys) is known");
-  if (!file.empty() && ParseSentence(sentence).file != file)
+  const Sentence sentence = ParseSentence(text);
+  if (!file.empty() && sentence.file != file)
     throw Error(kBadSentence, "query command names file " + file + " but its sentence another");
-  const std::vector<std::string> keys = SelectKeys(sentence);
-  DynArray result;
   std::string joined;
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    if (i > 0) joined += kAttributeMark;
-    joined += keys[i];
+  for (const std::string& key : SelectKeys(sentence)) {
+    if (!joined.empty()) joined += kAttributeMark;
+    joined += key;
   }
-  result.SetText(std::move(joined));
-  return result;
+  return DynArray(std::move(joined));
 }
 
 }  // namespace dba

@@ -26,6 +26,7 @@ namespace sqlite {
 class Connection;
 }
 class DictionaryIndex;
+struct Sentence;
 
 enum class OpenMode {
   kCreate,   // make the database file when it is missing
@@ -64,8 +65,9 @@ class SqliteDatabase : public Database, public std::enable_shared_from_this<Sqli
   // for instance with the sqlite3 shell).
   void Reindex();
 
-  // Runs the statements of a query sentence; see query_sentence.h for the grammar.
+  // The keys a query sentence selects, in its order; see query_sentence.h.
   std::vector<std::string> SelectKeys(std::string_view sentence);
+  std::vector<std::string> SelectKeys(const Sentence& sentence);
 
   // The storage primitives behind File, also used by bulk loaders.
   bool ReadText(std::string_view file, std::string_view key, std::string& text);
@@ -77,6 +79,7 @@ class SqliteDatabase : public Database, public std::enable_shared_from_this<Sqli
  private:
   friend class Transaction;
   void RequireFile(std::string_view name);
+  void RequireItems(const Sentence& sentence);
   void LoadCatalog();
 
   std::string path_;

@@ -98,4 +98,15 @@ std::string Latin1ToUtf8(std::string_view s) {
   return out;
 }
 
+std::string ZeroPadded(long long n, int width) {
+  const bool negative = n < 0;
+  std::string digits =
+      std::to_string(negative ? -(n + 1) + 1ULL : static_cast<unsigned long long>(n));
+  const int pad = width - static_cast<int>(digits.size()) - (negative ? 1 : 0);
+  std::string out(negative ? 1 : 0, '-');
+  out.append(static_cast<std::size_t>(pad > 0 ? pad : 0), '0');
+  out += digits;
+  return out;
+}
+
 }  // namespace text

@@ -23,6 +23,10 @@ std::string Trim(std::string_view s);
 bool IsValidUtf8(std::string_view s);
 // ISO-8859-1 bytes to UTF-8.
 std::string Latin1ToUtf8(std::string_view s);
+// `n` in decimal, left-padded with zeros to `width` digits, as the number format "00000"
+// writes it: (12, 5) → "00012"; a longer number is kept whole; a negative one keeps its
+// '-' in front ("-0012" for (-12, 5)).
+std::string ZeroPadded(long long n, int width);
 
 // French month name as the month boxes hold it: 1 → "Janvier" … 12 → "Décembre";
 // "" outside 1..12.

@@ -90,4 +90,12 @@ TEST(TextTest, PeriodTextInCapitals) {
   EXPECT_EQ(text::PeriodText(2019, 13), "");
 }
 
+TEST(TextTest, ZeroPaddedCodes) {
+  EXPECT_EQ(text::ZeroPadded(12, 5), "00012");
+  EXPECT_EQ(text::ZeroPadded(0, 2), "00");
+  EXPECT_EQ(text::ZeroPadded(123456, 5), "123456");
+  EXPECT_EQ(text::ZeroPadded(-12, 5), "-0012");
+  EXPECT_EQ(text::ZeroPadded(7, 0), "7");
+}
+
 }  // namespace

@@ -15,6 +15,7 @@
 #include "data/record_text.h"
 #include "data/request_records.h"
 #include "data/sqlite_store.h"
+#include "text/text.h"
 
 namespace dba::demo {
 
@@ -25,7 +26,7 @@ using MonthSpan = std::pair<int, int>;  // months as year * 12 + month - 1, incl
 
 constexpr int kWritesPerTransaction = 20000;
 
-std::string Two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string Two(int n) { return text::ZeroPadded(n, 2); }
 
 // An index being built: key → attribute per month.
 using IndexRecords = std::map<std::string, std::vector<std::vector<std::string>>>;

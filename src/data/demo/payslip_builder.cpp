@@ -2,6 +2,7 @@
 
 #include "data/demo/payslip_figures.h"
 #include "data/record_text.h"
+#include "text/text.h"
 
 namespace dba::demo {
 
@@ -10,7 +11,7 @@ namespace {
 using Attributes = std::vector<std::vector<std::string>>;
 
 std::string N(long long n) { return std::to_string(n); }
-std::string Two(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string Two(int n) { return text::ZeroPadded(n, 2); }
 
 int DaysIn(int year, int month) {
   static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -1,6 +1,7 @@
 #include "data/demo/people.h"
 
 #include "data/demo/names.h"
+#include "text/text.h"
 
 #include <algorithm>
 
@@ -8,12 +9,7 @@ namespace dba::demo {
 
 namespace {
 
-std::string Digits(long number, int width) {
-  std::string s = std::to_string(number);
-  if (static_cast<int>(s.size()) < width)
-    s.insert(0, static_cast<std::size_t>(width) - s.size(), '0');
-  return s;
-}
+std::string Digits(long number, int width) { return text::ZeroPadded(number, width); }
 
 std::string SocialSecurity(Random& random, bool woman) {
   return std::string(woman ? "2 " : "1 ") + Digits(random.Between(40, 85), 2) + " " +

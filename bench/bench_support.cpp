@@ -1,0 +1,78 @@
+#include "bench_support.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "data/archive_files.h"
+#include "data/demo/demo_archive.h"
+#include "data/error.h"
+#include "data/sqlite_store.h"
+
+namespace bench {
+
+namespace {
+
+bool IsSeeded(const std::string& path) {
+  try {
+    return dba::OpenSqliteDatabase(path, dba::OpenMode::kExisting)->RecordCount("ARCHIVEBULL") > 0;
+  } catch (const dba::Error&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+std::string PreparedDatabase() {
+  const char* configured = std::getenv("VANTELOR_BENCH_DB");
+  const std::string path = configured && *configured
+                               ? configured
+                               : std::string(VANTELOR_BENCH_DIR) + "/bench-scale2000.db";
+  if (IsSeeded(path)) return path;
+  for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path + suffix);
+  std::cerr << "Seeding " << path << " at scale " << kScale << "...\n";
+  const auto start = std::chrono::steady_clock::now();
+  auto db = dba::OpenSqliteDatabase(path);
+  dba::CreateArchiveFiles(*db);
+  const auto summary = dba::demo::SeedDemoArchive(*db, {kScale, 1});
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::fprintf(stderr, "Seeded %lld payslips and %lld index records in %.1f s.\n", summary.payslips,
+               summary.indexRecords, seconds);
+  return path;
+}
+
+void ComparisonReporter::ReportRuns(const std::vector<Run>& runs) {
+  ConsoleReporter::ReportRuns(runs);
+  for (const Run& run : runs) {
+    if (run.error_occurred || run.run_type != Run::RT_Iteration) continue;
+    const double toMicroseconds = 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    times_[run.benchmark_name()] = {run.GetAdjustedCPUTime() * toMicroseconds,
+                                    run.GetAdjustedRealTime() * toMicroseconds};
+  }
+}
+
+void ComparisonReporter::Finalize() {
+  ConsoleReporter::Finalize();
+  std::printf("\nThe store beside raw SQLite reading the same rows (scale %d), CPU time:\n",
+              kScale);
+  std::printf("  %-24s %11s %11s %6s %10s  %-8s %s\n", "", "store", "raw SQLite", "ratio", "target",
+              "verdict", "(wall: store / raw)");
+  for (const Comparison& c : comparisons_) {
+    const auto store = times_.find(c.name + "/store");
+    const auto raw = times_.find(c.name + "/raw");
+    if (store == times_.end() || raw == times_.end()) continue;
+    const double ratio = store->second.cpu / raw->second.cpu;
+    const bool ok = store->second.cpu <= c.targetMicroseconds && ratio <= 2.0;
+    std::printf("  %-24s %8.1f µs %8.1f µs %6.2f %7.0f µs  %-8s (%.1f / %.1f µs)\n", c.name.c_str(),
+                store->second.cpu, raw->second.cpu, ratio, c.targetMicroseconds,
+                ok ? "ok" : "MISSED", store->second.wall, raw->second.wall);
+  }
+  std::fflush(stdout);
+}
+
+}  // namespace bench
