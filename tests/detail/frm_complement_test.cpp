@@ -203,6 +203,18 @@ TEST_F(ComplementTest, TheRightButtonOnTheWindowOrAnyFramePopsTheHelpMenuUp) {
   EXPECT_TRUE(p->Mnu_Sommaire.Enabled());
 }
 
+TEST_F(ComplementTest, ChoosingTheMenuEntryOpensTheHelpContents) {
+  auto p = OpenFooter(testsupport::SampleFooter());
+  desktop_.OnPopupMenu([](ui::Menu& menu) { menu.Entries().at(0)->UserChoose(); });
+  p->Cdr_Cadre3.UserMouseDown(2, 0, 10, 10);
+  ASSERT_EQ(desktop_.HelpCalls().size(), 1u);
+  EXPECT_EQ(desktop_.HelpCalls()[0].command, ui::kHelpFinder);
+  p->Cmd_Retour.UserHelpKey();
+  ASSERT_EQ(desktop_.HelpCalls().size(), 2u);
+  EXPECT_EQ(desktop_.HelpCalls()[1].command, ui::kHelpContext);
+  EXPECT_EQ(desktop_.HelpCalls()[1].data, 20);
+}
+
 TEST_F(ComplementTest, HelpContext20OnTheWindowItsTwoMainFramesAndRetour) {
   Frm_Complement p(v_);
   for (ui::Control* c : Controls{&p, &p.Cdr_EnteteBulletin, &p.Cdr_PiedBulletin, &p.Cmd_Retour})
