@@ -215,15 +215,5 @@ TEST_F(ComplementTest, ChoosingTheMenuEntryOpensTheHelpContents) {
   EXPECT_EQ(desktop_.HelpCalls()[1].data, 20);
 }
 
-TEST_F(ComplementTest, HelpContext20OnTheWindowItsTwoMainFramesAndRetour) {
-  Frm_Complement p(v_);
-  for (ui::Control* c : Controls{&p, &p.Cdr_EnteteBulletin, &p.Cdr_PiedBulletin, &p.Cmd_Retour})
-    EXPECT_EQ(c->HelpContextID(), 20) << c->Name();
-  EXPECT_EQ(p.Cdr_Cadre1.HelpContextID(), 0);
-  for (ui::Label* l : {&p.Etq_SigleEmpl, &p.Etq_ConvCol, &p.Etq_BrutM, &p.Etq_CAJour,
-                       &p.Etq_NetEuros, &p.Label2, &p.Label23})
-    EXPECT_EQ(l->font(), ui::kFixedFont) << l->Name();
-}
-
 }  // namespace
 }  // namespace detailtest

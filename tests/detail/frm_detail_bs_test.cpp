@@ -43,6 +43,15 @@ class DetailWindowTest : public ArchiveTest {
     window->Init();
     return window;
   }
+  // `rows` contributions, alternately VPL and MAL, each with both amounts.
+  std::unique_ptr<Frm_DetailBS> OpenRows(int rows) {
+    std::string codes, amounts;
+    for (int i = 0; i < rows; ++i) {
+      codes += (i ? "|" : "") + std::string(i % 2 ? "MAL" : "VPL");
+      amounts += (i ? "|" : "") + std::to_string(100 + i);
+    }
+    return OpenWith({{8, codes}, {11, amounts}, {14, amounts}});
+  }
   std::unique_ptr<Frm_DetailBS> OpenWith(const std::map<int, std::string>& attributes) {
     Write("DETAILCALCUL", kDetailKey, Detail(attributes));
     return Open();
@@ -196,12 +205,7 @@ TEST_F(DetailWindowTest, AFailedReadNeverShowsTheDetailOfAnEarlierOpening) {
 TEST_F(DetailWindowTest, TheBarShowsOnlyBeyondTwentyRows) {
   for (int rows : {1, 20, 21, 35}) {
     SCOPED_TRACE(rows);
-    std::string codes, amounts;
-    for (int i = 0; i < rows; ++i) {
-      codes += (i ? "|" : "") + std::string("SB");
-      amounts += (i ? "|" : "") + std::to_string(100 * i);
-    }
-    auto w = OpenWith({{2, codes}, {5, amounts}});
+    auto w = OpenRows(rows);
     ExpectRowCount(*w, rows);
     EXPECT_EQ(w->Bdv_Rub.Visible(), rows > 20);
     EXPECT_EQ(w->Bdv_Rub.Max(), rows - 1);
@@ -210,19 +214,7 @@ TEST_F(DetailWindowTest, TheBarShowsOnlyBeyondTwentyRows) {
   }
 }
 
-class RingTest : public DetailWindowTest {
- protected:
-  std::unique_ptr<Frm_DetailBS> OpenRows(int rows) {
-    std::string codes, amounts;
-    for (int i = 0; i < rows; ++i) {
-      codes += (i ? "|" : "") + std::string(i % 2 ? "MAL" : "VPL");
-      amounts += (i ? "|" : "") + std::to_string(100 + i);
-    }
-    return OpenWith({{8, codes}, {11, amounts}, {14, amounts}});
-  }
-};
-
-TEST_F(RingTest, ClickingARowInAnyListSelectsItEverywhereAndMovesTheBar) {
+TEST_F(DetailWindowTest, ClickingARowInAnyListSelectsItEverywhereAndMovesTheBar) {
   auto w = OpenRows(30);
   const auto lists = Lists(*w);
   for (std::size_t c = 0; c < 8; ++c) {
@@ -234,7 +226,7 @@ TEST_F(RingTest, ClickingARowInAnyListSelectsItEverywhereAndMovesTheBar) {
   }
 }
 
-TEST_F(RingTest, TheFirstDownArrowSelectsTheSecondRow) {
+TEST_F(DetailWindowTest, TheFirstDownArrowSelectsTheSecondRow) {
   auto w = OpenRows(25);
   ExpectSelected(*w, -1);
   w->Bdv_Rub.UserArrow(true);
@@ -298,31 +290,6 @@ TEST_F(DetailWindowTest, AFileThatCannotBeOpenedGoesBackToTheCaller) {
   } catch (const dba::Error& e) {
     EXPECT_EQ(e.code(), dba::kFileNotFound);
   }
-}
-
-TEST_F(DetailWindowTest, InitKeepsTheThreeFilesInTheSharedHandles) {
-  OpenWith({{2, "SB"}, {5, "1"}});
-  ASSERT_TRUE(v_.Fic_DetailCalcul && v_.Fic_RubSaisie && v_.Fic_RubCharge);
-  EXPECT_EQ(v_.Fic_RubCharge->Name(), "RUBCHARGE");
-  EXPECT_EQ(v_.Enr_RubSaisie(0), "SB");
-}
-
-TEST_F(DetailWindowTest, ListsTotalsAndIdentityUseTheFixedPitchFontAndHelpContext20) {
-  Frm_DetailBS w(v_);
-  for (ui::Control* c : Controls{
-           &w.Lst_CodeRub, &w.Lst_LibRub, &w.Lst_BaseSal, &w.Lst_TauxSal, &w.Lst_MontantSal,
-           &w.Lst_BasePat, &w.Lst_TauxPat, &w.Lst_MontantPat, &w.Txt_BaseBrut, &w.Txt_MontantBrut,
-           &w.Txt_NetFiscal, &w.Txt_NetAPayer, &w.Txt_CodAidant, &w.Txt_NomAidant}) {
-    EXPECT_EQ(c->font(), ui::kFixedFont) << c->Name();
-    EXPECT_EQ(c->HelpContextID(), 20) << c->Name();
-  }
-  for (ui::Control* c :
-       Controls{&w.Fra_Contrat, &w.Fra_ListesRubriques, &w.Cmd_Retour, &w.Txt_PeriodePaie})
-    EXPECT_EQ(c->HelpContextID(), 20) << c->Name();
-  for (ui::Control* c : Controls{&w.Txt_CodEmployeur, &w.Txt_NomEmployeur, &w.Txt_DateDebContrat,
-                                 &w.Txt_DateFinContrat, &w.Txt_CacheLibRub, &w.Txt_CacheMontSal})
-    EXPECT_EQ(c->HelpContextID(), 0) << c->Name();
-  EXPECT_FALSE(w.Lst_RubAuto.Visible());
 }
 
 // The eight lists stand side by side, same top and height, each covering its left
