@@ -13,6 +13,7 @@
 
 #include "component/state/variable.h"
 #include "data/dynamic_array.h"
+#include "printing/ostrel.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -94,8 +95,11 @@ class SelectionScreen : public ui::UserControl {
   void Affiche_Bull();
   void Lst_Periode_DblClick();
 
-  // batch_print.cpp
+  // ---- batch_print.cpp: reprinting every listed payslip (printing) ----
   void Cmd_Imprimer_Click();
+  // The print control placed on the screen.
+  printing::OstrelControl Ctr_Ostrel;
+  // ---- end batch_print.cpp ----
 
   Variable& var() { return v_; }
 

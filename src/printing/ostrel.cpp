@@ -1,0 +1,78 @@
+#include "printing/ostrel.h"
+
+#include <cstdio>
+
+#include "data/step.h"
+#include "printing/print_log.h"
+
+namespace printing {
+namespace {
+
+// Stands in until the host installs a print control: keeps the database objects, refuses
+// to print.
+class NoPrintControl final : public PrintControl {
+ public:
+  void Invoke(DispId id, std::vector<Variant>& args) override {
+    if (id == kDispDatabase || id == kDispClient) {
+      RequireArgumentCount(args, 1, id);
+      return;
+    }
+    if (id == kDispEditionBulletins) {
+      throw dba::Error(kPrintFailed, "no print control is installed in this application");
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(id));
+    throw dba::Error(kMemberNotFound, std::string("the print control has no member ") + text);
+  }
+};
+
+PrintControlFactory& Factory() {
+  static PrintControlFactory factory;
+  return factory;
+}
+
+}  // namespace
+
+void SetPrintControlFactory(PrintControlFactory factory) { Factory() = std::move(factory); }
+
+PrintControl& OstrelControl::Control() {
+  if (!control_) {
+    const PrintControlFactory& factory = Factory();
+    control_ = factory ? factory() : nullptr;
+    if (!control_) control_ = std::make_shared<NoPrintControl>();
+  }
+  return *control_;
+}
+
+void OstrelControl::Call(DispId id, std::vector<Variant> args) { Control().Invoke(id, args); }
+
+void OstrelControl::SetDatabase(std::shared_ptr<dba::Database> database) {
+  database_ = database;
+  Call(kDispDatabase, {Variant(std::move(database))});
+}
+
+void OstrelControl::SetClient(std::shared_ptr<dba::Client> client) {
+  Call(kDispClient, {Variant(std::move(client))});
+}
+
+void OstrelControl::EditionBulletins(dba::DynArray& keys, bool interactive,
+                                     const std::string& user, std::int16_t& status,
+                                     bool preprinted) {
+  if (!database_) {
+    throw dba::Error(kPrintFailed, "print request made before the print control's database was set");
+  }
+  PrintLog log(*database_);
+  const std::string logKey = log.Begin(user, KeysOf(keys), clock_());
+  try {
+    Call(kDispEditionBulletins, {Variant::ByRef(keys), Variant(interactive), Variant(user),
+                                 Variant::ByRef(status), Variant(preprinted)});
+  } catch (const std::exception& e) {
+    // The request's own error is what the caller must see; a log that cannot take the
+    // outcome keeps "en cours".
+    dba::RunStep([&] { log.Finish(logKey, std::string(kOutcomeFailedPrefix) + e.what()); });
+    throw;
+  }
+  log.Finish(logKey, status != kStatusNothingPrinted ? kOutcomePrinted : kOutcomeNothing);
+}
+
+}  // namespace printing

@@ -1,0 +1,27 @@
+#pragma once
+// Drawing the payslips of one request: each key read from ARCHIVEBULL and laid out as the
+// printed form, page after page. A key whose record is missing, or whose record is
+// malformed, gets a page that says so, and the others still print.
+
+#include <string>
+#include <vector>
+
+#include "data/database.h"
+#include "printing/pdf/progress.h"
+#include "printing/pdf/sheet_painter.h"
+
+namespace printing::pdf {
+
+struct RunResult {
+  int payslips = 0;  // keys drawn (problem pages included)
+  int problems = 0;  // keys that got a problem page
+  bool cancelled = false;
+};
+
+// Draws the payslips of `keys` into `out`, in order. `progress` (may be null) is told
+// after each payslip and may cancel before the next one. Throws the database's
+// dba::Error when reading fails for another reason than a missing record.
+RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys,
+                       bool preprinted, PdfSheetWriter& out, Progress* progress);
+
+}  // namespace printing::pdf

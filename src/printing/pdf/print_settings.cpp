@@ -1,0 +1,46 @@
+#include "printing/pdf/print_settings.h"
+
+#include <QStandardPaths>
+
+#include <cstdlib>
+#include <iostream>
+
+namespace printing::pdf {
+namespace {
+
+std::string Env(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+std::filesystem::path DefaultFolder() {
+  // QStandardPaths follows XDG_DOCUMENTS_DIR (user-dirs.dirs) and falls back on ~/Documents.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  std::filesystem::path base = documents.isEmpty()
+                                   ? std::filesystem::path(Env("HOME")) / "Documents"
+                                   : std::filesystem::path(documents.toStdString());
+  return base / "vantelor";
+}
+
+}  // namespace
+
+PrintSettings PrintSettings::FromEnvironment() {
+  PrintSettings s;
+  const std::string folder = Env("VANTELOR_PRINT_DIR");
+  s.folder = folder.empty() ? DefaultFolder() : std::filesystem::path(folder);
+  s.printer = Env("VANTELOR_PRINTER");
+  const std::string threshold = Env("VANTELOR_PRINT_PROGRESS_MIN");
+  if (!threshold.empty()) {
+    char* end = nullptr;
+    const long n = std::strtol(threshold.c_str(), &end, 10);
+    if (end && *end == '\0' && n >= 0) {
+      s.progressThreshold = static_cast<int>(n);
+    } else {
+      std::cerr << "VANTELOR_PRINT_PROGRESS_MIN=" << threshold
+                << " is not a count of payslips; using " << s.progressThreshold << '\n';
+    }
+  }
+  return s;
+}
+
+}  // namespace printing::pdf

@@ -1,0 +1,28 @@
+#pragma once
+// Where our print control sends what it prints. Read from the environment by the host and
+// by vantelor-print (README, "Printing settings"):
+//   VANTELOR_PRINT_DIR  folder of the PDF files; default: the user's documents folder
+//                       (XDG_DOCUMENTS_DIR, else ~/Documents) followed by "vantelor"
+//   VANTELOR_PRINTER    a CUPS destination the PDF is also sent to with `lp`; "default"
+//                       means the system's default destination; unset or empty: no printer
+//   VANTELOR_PRINT_PROGRESS_MIN
+//                       a request of more payslips than this shows a progress window that
+//                       can cancel it between payslips (default 5), when a window system
+//                       is there
+
+#include <filesystem>
+#include <string>
+
+namespace printing::pdf {
+
+struct PrintSettings {
+  std::filesystem::path folder;
+  // When set, every request writes this file instead of a new file in `folder`.
+  std::filesystem::path outputFile;
+  std::string printer;
+  int progressThreshold = 5;
+
+  static PrintSettings FromEnvironment();
+};
+
+}  // namespace printing::pdf

@@ -1,0 +1,65 @@
+#pragma once
+// A payslip print control as the screens reach it: late-bound, by member identifier,
+// through one dispatch entry point. The screens never know which control is behind it;
+// the host installs one (see ostrel.h), tests install a recording one.
+//
+// Members:
+//   kDispDatabase          property set: 1 argument, the database object
+//   kDispClient            property set: 1 argument, the database client object
+//   kDispEditionBulletins  method: 5 arguments in this order, the key list (a DynArray
+//                          by reference, attribute i = the i-th ARCHIVEBULL key), the
+//                          interactive flag, the user name in capitals, the print status
+//                          flag (16-bit, by reference), the pre-printed flag
+//
+// Invoke throws dba::Error: kMemberNotFound for an unknown identifier, kBadParamCount or
+// kTypeMismatch for wrong arguments, kPrintFailed (or the database's own error) when the
+// print itself fails.
+
+#include <cstdint>
+#include <vector>
+
+#include "printing/variant.h"
+
+namespace printing {
+
+using DispId = std::uint32_t;
+inline constexpr DispId kDispDatabase = 0x68030000;
+inline constexpr DispId kDispClient = 0x68030001;
+inline constexpr DispId kDispEditionBulletins = 0x60030002;
+
+inline constexpr std::uint32_t kMemberNotFound = 0x80020003;
+inline constexpr std::uint32_t kTypeMismatch = 0x80020005;
+inline constexpr std::uint32_t kBadParamCount = 0x8002000E;
+inline constexpr std::uint32_t kPrintFailed = 0x80040100;
+
+// The print status flag as the control leaves it: True when the request produced its
+// output, False when nothing was produced (empty key list, or cancelled by the user).
+inline constexpr std::int16_t kStatusPrinted = -1;
+inline constexpr std::int16_t kStatusNothingPrinted = 0;
+
+class PrintControl {
+ public:
+  virtual ~PrintControl() = default;
+  // Calls member `id` with `args` (by-reference arguments may be changed).
+  virtual void Invoke(DispId id, std::vector<Variant>& args) = 0;
+};
+
+// Throws kBadParamCount unless `args` holds exactly `count` arguments.
+void RequireArgumentCount(const std::vector<Variant>& args, std::size_t count, DispId id);
+
+// The five arguments of EditionBulletins, checked and unpacked; the references point into
+// the caller's variables.
+struct EditionArguments {
+  dba::DynArray& keys;
+  bool interactive;
+  const std::string& user;
+  std::int16_t& status;
+  bool preprinted;
+};
+// Throws kBadParamCount / kTypeMismatch when `args` is not what EditionBulletins takes.
+EditionArguments UnpackEditionBulletins(std::vector<Variant>& args);
+
+// The payslip keys of a key list: attribute 1, 2, ... up to its attribute count.
+std::vector<std::string> KeysOf(const dba::DynArray& list);
+
+}  // namespace printing

@@ -1,0 +1,29 @@
+#include "printing/recording_print_control.h"
+
+namespace printing {
+
+void RecordingPrintControl::Invoke(DispId id, std::vector<Variant>& args) {
+  calls.push_back(id);
+  switch (id) {
+    case kDispDatabase:
+      RequireArgumentCount(args, 1, id);
+      database = args[0].AsDatabase("database");
+      return;
+    case kDispClient:
+      RequireArgumentCount(args, 1, id);
+      client = args[0].AsClient("client");
+      return;
+    case kDispEditionBulletins: {
+      EditionArguments a = UnpackEditionBulletins(args);
+      editions.push_back({KeysOf(a.keys), a.interactive, a.user, a.status, a.preprinted});
+      if (during) during(editions.back());
+      if (failure) throw *failure;
+      a.status = statusOnReturn;
+      return;
+    }
+    default:
+      throw dba::Error(kMemberNotFound, "the print control has no member " + std::to_string(id));
+  }
+}
+
+}  // namespace printing
