@@ -92,48 +92,52 @@ void PlaceColumnTitles(SheetBuilder& b) {
 void PlaceRows(SheetBuilder& b, const PayslipContent& c, std::size_t first, std::size_t end) {
   for (std::size_t r = first; r < end; ++r) {
     const int y = kBodyTop + static_cast<int>(r - first) * kRowHeight;
-    const auto& row = c.lignes[r];
-    b.Data(ColumnLeft(0) + kPad, y, kColumnWidth[0] - 2 * kPad, row[0]);
+    const dba::BodyRow& row = c.lignes[r];
+    const bool bold = row.style == dba::RowStyle::kBold;
+    b.Data(ColumnLeft(0) + kPad, y, kColumnWidth[0] - 2 * kPad, row.columns[0], Align::kLeft,
+           Face::kFixed, 8.25, bold);
     for (int i = 1; i < 7; ++i) {
-      b.Data(ColumnLeft(i) + kPad, y, kColumnWidth[i] - 2 * kPad, row[i], Align::kRight);
+      b.Data(ColumnLeft(i) + kPad, y, kColumnWidth[i] - 2 * kPad, row.columns[i], Align::kRight,
+             Face::kFixed, 8.25, bold);
     }
   }
 }
 
-void PlaceTotals(SheetBuilder& b, const PayslipContent& c) {
+void PlaceTotals(SheetBuilder& b, const dba::PayslipFooter& f) {
   const int right = kLeft + kFormWidth;
   const int captionY = kTotalsTop + 40, valueY = kTotalsRule + 40;
   auto value = [&](int column, const std::string& text) {
     b.Data(ColumnLeft(column) + kPad, valueY, kColumnWidth[column] - 2 * kPad, text, Align::kRight);
   };
-  if (c.totalEmployeur) {
-    b.Caption(ColumnLeft(2), captionY, right - ColumnLeft(2), "TOTAL VERSE PAR L'EMPLOYEUR",
+  b.Box(ColumnLeft(2), kTotalsTop, right - ColumnLeft(2), kTotalsBottom - kTotalsTop);
+  b.Rule(ColumnLeft(2), kTotalsRule, right, kTotalsRule);
+  if (f.gainsLayout) {
+    b.Caption(ColumnLeft(2), captionY, ColumnsRight(4) - ColumnLeft(2), f.employerCaption,
               Align::kCenter, Face::kFixed);
-    b.Box(ColumnLeft(2), kTotalsTop, right - ColumnLeft(2), kTotalsBottom - kTotalsTop);
-  } else {
-    b.Caption(ColumnLeft(2), captionY, ColumnsRight(4) - ColumnLeft(2), "CHARGES PATR.",
+    b.Caption(ColumnLeft(5), captionY, kColumnWidth[5], std::string(dba::kCaptionGains),
               Align::kCenter, Face::kFixed);
-    b.Caption(ColumnLeft(5), captionY, kColumnWidth[5], "GAINS", Align::kCenter, Face::kFixed);
-    b.Caption(ColumnLeft(6), captionY, kColumnWidth[6], "RETENUES", Align::kCenter, Face::kFixed);
-    b.Box(ColumnLeft(2), kTotalsTop, right - ColumnLeft(2), kTotalsBottom - kTotalsTop);
+    b.Caption(ColumnLeft(6), captionY, kColumnWidth[6], std::string(dba::kCaptionRetenues),
+              Align::kCenter, Face::kFixed);
     b.Rule(ColumnLeft(5), kTotalsTop, ColumnLeft(5), kTotalsBottom);
     b.Rule(ColumnLeft(6), kTotalsTop, ColumnLeft(6), kTotalsBottom);
-    value(5, c.gains);
-    value(6, c.retenues);
+    value(5, f.gains);
+    value(6, f.deductions);
+  } else {
+    b.Caption(ColumnLeft(2), captionY, right - ColumnLeft(2), f.employerCaption, Align::kCenter,
+              Face::kFixed);
   }
-  b.Rule(ColumnLeft(2), kTotalsRule, right, kTotalsRule);
-  value(3, c.chargesPat);
+  value(3, f.employerTotal);
 }
 
-void PlaceNet(SheetBuilder& b, const PayslipContent& c) {
+void PlaceNet(SheetBuilder& b, const dba::PayslipFooter& f) {
   b.Box(kLeft, kNetTop, kNetWidth, kNetHeight);
   b.Caption(kLeft + 150, kNetTop + 170, 2600, "NET A PAYER :", Align::kLeft, Face::kFixed, 15.75,
             true);
   const int amountX = kLeft + 2900, nameX = amountX + 1700;
-  b.Data(amountX, kNetTop + 90, 1600, c.netFrancs, Align::kRight, Face::kFixed, 10, true);
-  b.Data(nameX, kNetTop + 90, 1000, c.lib1, Align::kLeft, Face::kSans, 10);
-  b.Data(amountX, kNetTop + 390, 1600, c.netEuros, Align::kRight, Face::kFixed, 10);
-  b.Data(nameX, kNetTop + 390, 1000, c.lib2, Align::kLeft, Face::kSans, 10);
+  b.Data(amountX, kNetTop + 90, 1600, f.net, Align::kRight, Face::kFixed, 10, true);
+  b.Data(nameX, kNetTop + 90, 1000, f.currencies.first, Align::kLeft, Face::kSans, 10);
+  b.Data(amountX, kNetTop + 390, 1600, f.secondNet, Align::kRight, Face::kFixed, 10);
+  b.Data(nameX, kNetTop + 390, 1000, f.currencies.second, Align::kLeft, Face::kSans, 10);
 }
 
 }  // namespace
@@ -151,8 +155,8 @@ std::vector<SheetPage> LayoutPayslip(const PayslipContent& content, bool preprin
     PlaceColumnTitles(b);
     PlaceRows(b, content, s * perSheet, std::min(rows, (s + 1) * perSheet));
     if (s + 1 == sheets) {
-      PlaceTotals(b, content);
-      PlaceNet(b, content);
+      PlaceTotals(b, content.pied);
+      PlaceNet(b, content.pied);
     }
     if (sheets > 1) {
       b.Data(kLeft, 16100, kFormWidth,

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "data/dynamic_array.h"
+#include "data/payslip_body.h"
+#include "data/payslip_footer.h"
 #include "printing/sheet.h"
 
 namespace printing {
@@ -22,15 +24,12 @@ struct PayslipContent {
   std::string entete1, entete2, convention;
   std::array<std::string, 4> employeur;  // name, address, complement, postcode and town
   std::array<std::string, 4> aidant;     // the same for the caregiver
-  std::vector<std::array<std::string, 7>> lignes;  // the seven body columns of each row
-  bool totalEmployeur = false;  // employer-total footer (no gains/deductions totals)
-  std::string chargesPat, gains, retenues;
-  std::string netFrancs, lib1, netEuros, lib2;
+  std::vector<dba::BodyRow> lignes;      // the seven body columns of each row
+  dba::PayslipFooter pied;
 };
 
-// Reads the content of an ARCHIVEBULL record. Throws dba::Error (kBadArgument for a
-// record without the body's end marker, kBadNumber for a number that is none) when the
-// record is malformed.
+// Reads the content of an ARCHIVEBULL record. Throws dba::PayslipFault when the record is
+// malformed (no end marker, a number that is none).
 PayslipContent ReadPayslip(const dba::DynArray& record);
 
 // Body rows that one sheet holds.
