@@ -23,12 +23,14 @@ inline constexpr std::string_view kDetailCalcul = "DETAILCALCUL";
 inline constexpr std::string_view kRubSaisie = "RUBSAISIE";
 inline constexpr std::string_view kRubCharge = "RUBCHARGE";
 inline constexpr std::string_view kDroits = "DROITS";
+// The print log: one record per print request (printing/print_log.h).
+inline constexpr std::string_view kImpressions = "IMPRESSIONS";
 
-inline constexpr std::array<std::string_view, 13> kAll = {
+inline constexpr std::array<std::string_view, 14> kAll = {
     kArchiveBull,  kCivilAidant,  kCivilAide,          kContrat,
     kAssociation,  kTempo,        kAidantsArchiveBull, kAidesArchiveBull,
     kPeriodesPaie, kDetailCalcul, kRubSaisie,          kRubCharge,
-    kDroits};
+    kDroits,       kImpressions};
 }  // namespace files
 
 // Dictionary items: the person's last name, one blank, first name, in capitals, read

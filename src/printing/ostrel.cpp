@@ -55,11 +55,11 @@ void OstrelControl::SetClient(std::shared_ptr<dba::Client> client) {
   Call(kDispClient, {Variant(std::move(client))});
 }
 
-void OstrelControl::EditionBulletins(dba::DynArray& keys, bool interactive,
-                                     const std::string& user, std::int16_t& status,
-                                     bool preprinted) {
+void OstrelControl::EditionBulletins(dba::DynArray& keys, bool interactive, const std::string& user,
+                                     std::int16_t& status, bool preprinted) {
   if (!database_) {
-    throw dba::Error(kPrintFailed, "print request made before the print control's database was set");
+    throw dba::Error(kPrintFailed,
+                     "print request made before the print control's database was set");
   }
   PrintLog log(*database_);
   const std::string logKey = log.Begin(user, KeysOf(keys), clock_());

@@ -72,8 +72,8 @@ void PlaceHeader(SheetBuilder& b, const PayslipContent& c) {
 }
 
 void PlaceColumnTitles(SheetBuilder& b) {
-  static const std::array<const char*, 7> kTitles = {
-      "Rubrique", "BASE", "TAUX", "MONTANT", "TAUX", "A PAYER", "A DEDUIRE"};
+  static const std::array<const char*, 7> kTitles = {"Rubrique", "BASE",    "TAUX",     "MONTANT",
+                                                     "TAUX",     "A PAYER", "A DEDUIRE"};
   b.Caption(ColumnLeft(2), kTitlesTop + 20, ColumnsRight(3) - ColumnLeft(2), "EMPLOYEUR");
   b.Caption(ColumnLeft(4), kTitlesTop + 20, ColumnsRight(6) - ColumnLeft(4), "SALARIE");
   for (int i = 0; i < 7; ++i) {

@@ -18,11 +18,12 @@
 #include <string_view>
 #include <vector>
 
+#include "data/archive_files.h"
 #include "data/database.h"
 
 namespace printing {
 
-inline constexpr std::string_view kPrintLogFile = "IMPRESSIONS";
+inline constexpr std::string_view kPrintLogFile = dba::files::kImpressions;
 inline constexpr std::string_view kOutcomeRunning = "en cours";
 inline constexpr std::string_view kOutcomePrinted = "imprimé";
 inline constexpr std::string_view kOutcomeNothing = "rien imprimé";

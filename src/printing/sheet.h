@@ -19,8 +19,8 @@ enum class Align { kLeft, kRight, kCenter };
 enum class Face { kFixed, kSans };
 
 struct SheetText {
-  int x = 0, y = 0;      // top left of the text's box
-  int width = 0;         // the box; a longer text is narrowed to fit, never cut
+  int x = 0, y = 0;  // top left of the text's box
+  int width = 0;     // the box; a longer text is narrowed to fit, never cut
   int height = 0;
   Align align = Align::kLeft;
   Face face = Face::kFixed;

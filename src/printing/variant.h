@@ -16,9 +16,9 @@ namespace printing {
 
 class Variant {
  public:
-  using Value = std::variant<std::monostate, bool, std::int16_t, std::string,
-                             std::shared_ptr<dba::Database>, std::shared_ptr<dba::Client>,
-                             dba::DynArray*, std::int16_t*>;
+  using Value =
+      std::variant<std::monostate, bool, std::int16_t, std::string, std::shared_ptr<dba::Database>,
+                   std::shared_ptr<dba::Client>, dba::DynArray*, std::int16_t*>;
 
   Variant() = default;
   Variant(bool b) : value_(b) {}  // NOLINT: implicit, as automation arguments are

@@ -56,8 +56,7 @@ TEST_F(OstrelTest, ReachesTheThreeMembersByTheirIdentifiersWithTheFiveArgumentsI
   ostrel_.SetClient(nullptr);
   ostrel_.EditionBulletins(keys, true, "ABC", status, true);
 
-  EXPECT_EQ(control_->calls,
-            (std::vector<DispId>{0x68030000, 0x68030001, 0x60030002}));
+  EXPECT_EQ(control_->calls, (std::vector<DispId>{0x68030000, 0x68030001, 0x60030002}));
   EXPECT_EQ(control_->database, db_);
   ASSERT_EQ(control_->editions.size(), 1u);
   const auto& e = control_->editions[0];
@@ -121,9 +120,8 @@ TEST_F(OstrelTest, TwoRequestsInTheSameInstantGetTwoLogRecords) {
 }
 
 TEST_F(OstrelTest, NoLogNoPrint) {
-  db_->FailWhen([](const testsupport::Call& c) {
-    return c.op == "write" && c.file == kPrintLogFile;
-  });
+  db_->FailWhen(
+      [](const testsupport::Call& c) { return c.op == "write" && c.file == kPrintLogFile; });
   dba::DynArray keys = List({"K1"});
   std::int16_t status = 0;
   EXPECT_THROW(Print(keys, status), dba::Error);

@@ -26,9 +26,9 @@ const char* const kCaptions[] = {"EMPLOYEUR", "SALARIE",       "Rubrique", "BASE
 
 class PayslipSheetTest : public ::testing::Test {
  protected:
-  dba::DynArray record_ = PayslipRecord({"Salaire de base|8667||||75836|", "%",
-                                         "<bold>COTISATIONS SOCIALES||||||",
-                                         "Vieillesse plafonnée|83420|8200|6840|6550||-5464"});
+  dba::DynArray record_ =
+      PayslipRecord({"Salaire de base|8667||||75836|", "%", "<bold>COTISATIONS SOCIALES||||||",
+                     "Vieillesse plafonnée|83420|8200|6840|6550||-5464"});
   PayslipContent content_ = ReadPayslip(record_);
 };
 
@@ -36,11 +36,11 @@ TEST_F(PayslipSheetTest, PlainPaperCarriesHeaderFramesBodyTotalsNetAndTheFormsCa
   const auto pages = LayoutPayslip(content_, false);
   ASSERT_EQ(pages.size(), 1u);
   const SheetPage& p = pages[0];
-  for (const char* data : {"BULLETIN DE PAIE DU 01/03/2003 AU 31/03/2003",
-                           "Emploi familial - mode mandataire", "Mme LEFEVRE Jeanne",
-                           "75012 PARIS", "Mme DUPONT Marie", "94200 IVRY-SUR-SEINE",
-                           "Convention collective nationale des salariés du particulier employeur",
-                           "Salaire de base", "COTISATIONS SOCIALES", "Euros", "Francs"}) {
+  for (const char* data :
+       {"BULLETIN DE PAIE DU 01/03/2003 AU 31/03/2003", "Emploi familial - mode mandataire",
+        "Mme LEFEVRE Jeanne", "75012 PARIS", "Mme DUPONT Marie", "94200 IVRY-SUR-SEINE",
+        "Convention collective nationale des salariés du particulier employeur", "Salaire de base",
+        "COTISATIONS SOCIALES", "Euros", "Francs"}) {
     EXPECT_TRUE(Has(p, data)) << data;
   }
   for (const char* caption : kCaptions) EXPECT_TRUE(Has(p, caption)) << caption;
@@ -58,11 +58,13 @@ TEST_F(PayslipSheetTest, PreprintedStationeryGetsTheSameDataAtTheSamePlacesAndNo
   for (const char* caption : kCaptions) EXPECT_FALSE(Has(pre, caption)) << caption;
   ASSERT_FALSE(pre.texts.empty());
   for (const SheetText& t : pre.texts) {
-    const SheetText* same = FindText(plain, t.text);
-    ASSERT_NE(same, nullptr) << t.text;
-    EXPECT_EQ(same->x, t.x) << t.text;
-    EXPECT_EQ(same->y, t.y) << t.text;
+    EXPECT_TRUE(std::any_of(
+        plain.texts.begin(), plain.texts.end(),
+        [&](const SheetText& p) { return p.text == t.text && p.x == t.x && p.y == t.y; }))
+        << t.text << " at " << t.x << "," << t.y;
   }
+  // Only the captions are left out ("TAUX" heads two columns).
+  EXPECT_EQ(pre.texts.size() + std::size(kCaptions) + 1, plain.texts.size());
 }
 
 TEST_F(PayslipSheetTest, RowsGoDownOneLineAtATimeInTheirColumns) {
@@ -87,8 +89,8 @@ TEST(PayslipSheetPagesTest, ALongBodyGoesOnFurtherSheetsWithTheTotalsOnTheLast) 
     int rows;
     std::size_t sheets;
   };
-  for (const Case c : {Case{1, 1}, Case{perSheet, 1}, Case{perSheet + 1, 2},
-                       Case{2 * perSheet + 5, 3}}) {
+  for (const Case c :
+       {Case{1, 1}, Case{perSheet, 1}, Case{perSheet + 1, 2}, Case{2 * perSheet + 5, 3}}) {
     SCOPED_TRACE(c.rows);
     const PayslipContent content = ReadPayslip(PayslipRecord(testsupport::OrdinaryLines(c.rows)));
     const auto pages = LayoutPayslip(content, false);
@@ -98,8 +100,8 @@ TEST(PayslipSheetPagesTest, ALongBodyGoesOnFurtherSheetsWithTheTotalsOnTheLast) 
       EXPECT_EQ(Has(pages[s], "NET A PAYER :"), last) << "sheet " << s + 1;
       EXPECT_TRUE(Has(pages[s], "BULLETIN DE PAIE DU 01/03/2003 AU 31/03/2003"));
       if (c.sheets > 1) {
-        EXPECT_TRUE(Has(pages[s], "Page " + std::to_string(s + 1) + "/" +
-                                      std::to_string(c.sheets)));
+        EXPECT_TRUE(
+            Has(pages[s], "Page " + std::to_string(s + 1) + "/" + std::to_string(c.sheets)));
       }
     }
     // Every body row is on exactly one sheet.

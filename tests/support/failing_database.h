@@ -2,7 +2,8 @@
 // A database that passes every call to a real one, except those a test tells it to fail:
 // the way to prove that a handler leaves nothing behind when the database fails half-way.
 //   auto db = std::make_shared<testsupport::FailingDatabase>(dba::NewMemoryArchive());
-//   db->FailWhen([](const testsupport::Call& c) { return c.op == "write" && c.file == "IMPRESSIONS"; });
+//   db->FailWhen([](const testsupport::Call& c) { return c.op == "write" && c.file ==
+//   "IMPRESSIONS"; });
 
 #include <functional>
 #include <memory>
@@ -18,8 +19,7 @@ struct Call {
   std::string key;
 };
 
-class FailingDatabase : public dba::Database,
-                        public std::enable_shared_from_this<FailingDatabase> {
+class FailingDatabase : public dba::Database, public std::enable_shared_from_this<FailingDatabase> {
  public:
   explicit FailingDatabase(std::shared_ptr<dba::Database> real) : real_(std::move(real)) {}
 

@@ -33,8 +33,8 @@ std::vector<SheetPage> SheetsOf(dba::File& archive, const std::string& key, bool
 
 }  // namespace
 
-RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys,
-                       bool preprinted, PdfSheetWriter& out, Progress* progress) {
+RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys, bool preprinted,
+                       PdfSheetWriter& out, Progress* progress) {
   RunResult result;
   for (const std::string& key : keys) {
     if (progress && !progress->Advance(result.payslips)) {

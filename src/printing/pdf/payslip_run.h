@@ -21,7 +21,7 @@ struct RunResult {
 // Draws the payslips of `keys` into `out`, in order. `progress` (may be null) is told
 // after each payslip and may cancel before the next one. Throws the database's
 // dba::Error when reading fails for another reason than a missing record.
-RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys,
-                       bool preprinted, PdfSheetWriter& out, Progress* progress);
+RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys, bool preprinted,
+                       PdfSheetWriter& out, Progress* progress);
 
 }  // namespace printing::pdf

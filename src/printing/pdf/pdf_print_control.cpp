@@ -27,9 +27,7 @@ std::string FileSafe(const std::string& user) {
 }  // namespace
 
 PdfPrintControl::PdfPrintControl(PrintSettings settings)
-    : settings_(std::move(settings)), progress_([this](int total) -> std::unique_ptr<Progress> {
-        return total > settings_.progressThreshold ? MakeProgressWindow(total) : nullptr;
-      }) {}
+    : settings_(std::move(settings)), progress_(MakeProgressWindow) {}
 
 void PdfPrintControl::Invoke(DispId id, std::vector<Variant>& args) {
   switch (id) {
@@ -57,9 +55,8 @@ std::filesystem::path PdfPrintControl::OutputPath(const std::string& user) const
   std::error_code ec;
   std::filesystem::create_directories(settings_.folder, ec);
   if (ec) Fail("cannot create the print folder " + settings_.folder.string() + ": " + ec.message());
-  const std::string stem =
-      "bulletins-" + FileSafe(user) + "-" +
-      QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
+  const std::string stem = "bulletins-" + FileSafe(user) + "-" +
+                           QDateTime::currentDateTime().toString("yyyyMMdd-HHmmss").toStdString();
   std::filesystem::path path = settings_.folder / (stem + ".pdf");
   for (int n = 2; std::filesystem::exists(path); ++n) {
     path = settings_.folder / (stem + "-" + std::to_string(n) + ".pdf");
@@ -71,6 +68,7 @@ void PdfPrintControl::EditionBulletins(const EditionArguments& a) {
   a.status = kStatusNothingPrinted;
   last_output_.clear();
   last_pages_ = 0;
+  last_problems_ = 0;
   const std::vector<std::string> keys = KeysOf(a.keys);
   if (keys.empty()) return;
   if (!database_) Fail("the print control was given no database");
@@ -83,23 +81,28 @@ void PdfPrintControl::EditionBulletins(const EditionArguments& a) {
     Fail("cannot write " + path.string() + ": " + file.errorString().toStdString());
   }
   const int total = static_cast<int>(keys.size());
-  std::unique_ptr<Progress> progress = a.interactive && progress_ ? progress_(total) : nullptr;
+  std::unique_ptr<Progress> progress;
+  if (a.interactive && total > settings_.progressThreshold && progress_)
+    progress = progress_(total);
   RunResult run;
   int pages = 0;
   {
     PdfSheetWriter writer(file, QString::fromStdString("Bulletins de paie - " + a.user));
     run = DrawPayslips(*archive, keys, a.preprinted, writer, progress.get());
     pages = writer.Pages();
-    if (!run.cancelled && !writer.Finish()) Fail("the PDF " + path.string() + " could not be completed");
+    if (!run.cancelled && !writer.Finish())
+      Fail("the PDF " + path.string() + " could not be completed");
   }
   progress.reset();
   if (run.cancelled) {
     file.cancelWriting();
     return;
   }
-  if (!file.commit()) Fail("cannot write " + path.string() + ": " + file.errorString().toStdString());
+  if (!file.commit())
+    Fail("cannot write " + path.string() + ": " + file.errorString().toStdString());
   last_output_ = path;
   last_pages_ = pages;
+  last_problems_ = run.problems;
   a.status = kStatusPrinted;
   if (!settings_.printer.empty()) {
     SendToPrinter(path, settings_.printer, "Bulletins de paie " + a.user);

@@ -34,8 +34,10 @@ class PdfPrintControl final : public PrintControl {
   void SetProgressFactory(ProgressFactory factory) { progress_ = std::move(factory); }
   // The PDF the last request wrote; empty when it wrote none.
   const std::filesystem::path& LastOutput() const { return last_output_; }
-  // Pages of the last PDF written.
+  // Pages of the last PDF written, and how many of its payslips got a page saying they
+  // are missing or unreadable.
   int LastPageCount() const { return last_pages_; }
+  int LastProblemCount() const { return last_problems_; }
 
  private:
   void EditionBulletins(const EditionArguments& a);
@@ -47,6 +49,7 @@ class PdfPrintControl final : public PrintControl {
   std::shared_ptr<dba::Client> client_;
   std::filesystem::path last_output_;
   int last_pages_ = 0;
+  int last_problems_ = 0;
 };
 
 // Makes every Ctr_Ostrel of the application use a PdfPrintControl with `settings`.

@@ -25,8 +25,9 @@ void SendToPrinter(const std::filesystem::path& pdf, const std::string& printer,
     throw dba::Error(kPrintFailed, where + "lp did not answer within a minute");
   }
   if (lp.exitStatus() != QProcess::NormalExit || lp.exitCode() != 0) {
-    throw dba::Error(kPrintFailed,
-                     where + QString::fromLocal8Bit(lp.readAllStandardError()).trimmed().toStdString());
+    throw dba::Error(
+        kPrintFailed,
+        where + QString::fromLocal8Bit(lp.readAllStandardError()).trimmed().toStdString());
   }
 }
 

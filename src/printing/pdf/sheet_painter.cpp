@@ -25,8 +25,8 @@ Qt::Alignment AlignmentOf(Align align) {
 
 PdfSheetWriter::PdfSheetWriter(QIODevice& device, const QString& title) : writer_(&device) {
   writer_.setResolution(kTwipsPerInch);
-  writer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                    QMarginsF(0, 0, 0, 0)));
+  writer_.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
   writer_.setTitle(title);
   writer_.setCreator("Vantelor");
 }

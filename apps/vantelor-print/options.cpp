@@ -1,0 +1,75 @@
+#include "options.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vantelorprint {
+
+const char* const kUsage =
+    "usage: vantelor-print --db PATH --out FILE.pdf [--preprinted] [--user NAME]\n"
+    "                      [--printer DEST] KEY...\n"
+    "       vantelor-print --db PATH --out FILE.pdf [--preprinted] [--user NAME]\n"
+    "                      [--printer DEST] --caregiver CODE --from YYYYMM --to YYYYMM\n"
+    "Prints archived payslips as the printed form into FILE.pdf (and to the CUPS\n"
+    "destination DEST, or VANTELOR_PRINTER, when one is given), for the payslips that\n"
+    "the user (default: the login name) may see. Exit status: 0 printed, 1 failure or\n"
+    "refusal, 2 wrong command line, 3 printed but some payslips missing or unreadable\n"
+    "(their pages say so).\n";
+
+namespace {
+
+bool IsPeriod(const std::string& p) {
+  if (p.size() != 6 || !std::all_of(p.begin(), p.end(), ::isdigit)) return false;
+  const int month = std::stoi(p.substr(4));
+  return month >= 1 && month <= 12;
+}
+
+// A numeric code is zero-padded to 5 characters, as the screens do with a typed code.
+std::string PersonCode(const std::string& code) {
+  if (!code.empty() && code.size() < 5 && std::all_of(code.begin(), code.end(), ::isdigit)) {
+    return std::string(5 - code.size(), '0') + code;
+  }
+  return code;
+}
+
+void Check(const Options& o) {
+  if (o.db.empty()) throw UsageError("--db PATH is required");
+  if (o.out.empty()) throw UsageError("--out FILE.pdf is required");
+  const bool byPerson = !o.caregiver.empty() || !o.from.empty() || !o.to.empty();
+  if (byPerson && !o.keys.empty()) throw UsageError("give either keys or --caregiver, not both");
+  if (!byPerson && o.keys.empty()) throw UsageError("no payslip to print: give keys or --caregiver");
+  if (!byPerson) return;
+  if (o.caregiver.empty() || o.from.empty() || o.to.empty()) {
+    throw UsageError("--caregiver, --from and --to go together");
+  }
+  if (!IsPeriod(o.from)) throw UsageError("--from " + o.from + ": expected YYYYMM");
+  if (!IsPeriod(o.to)) throw UsageError("--to " + o.to + ": expected YYYYMM");
+  if (o.from > o.to) throw UsageError("--from " + o.from + " is after --to " + o.to);
+}
+
+}  // namespace
+
+Options ParseOptions(const std::vector<std::string>& words) {
+  Options o;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    auto value = [&]() -> const std::string& {
+      if (i + 1 >= words.size()) throw UsageError(w + " needs a value");
+      return words[++i];
+    };
+    if (w == "--db") o.db = value();
+    else if (w == "--out") o.out = value();
+    else if (w == "--preprinted") o.preprinted = true;
+    else if (w == "--user") o.user = value();
+    else if (w == "--printer") o.printer = value();
+    else if (w == "--caregiver") o.caregiver = PersonCode(value());
+    else if (w == "--from") o.from = value();
+    else if (w == "--to") o.to = value();
+    else if (w.starts_with("--")) throw UsageError("unknown option " + w);
+    else o.keys.push_back(w);
+  }
+  Check(o);
+  return o;
+}
+
+}  // namespace vantelorprint
