@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "component/state/procedure.h"
+#include "data/request_records.h"
 #include "data/sqlite_store.h"
 #include "options.h"
 #include "payslip_keys.h"
@@ -55,7 +56,7 @@ int Run(const Options& o) {
   ostrel.SetControl(control);
 
   dba::DynArray list = KeyList(keys);
-  const std::string requestKey = printing::TempoKey(user);
+  const std::string requestKey = dba::TempoKey(user);
   std::shared_ptr<dba::File> tempo = db->OpenFile("TEMPO");
   dba::Record holder;
   printing::WriteTempo(*tempo, requestKey, list, holder);
@@ -66,8 +67,8 @@ int Run(const Options& o) {
   ostrel.EditionBulletins(list, false, user, status, o.preprinted);
   request.Remove();
 
-  std::cout << keys.size() << " payslip(s), " << control->LastPageCount() << " page(s): "
-            << control->LastOutput().string() << '\n';
+  std::cout << keys.size() << " payslip(s), " << control->LastPageCount()
+            << " page(s): " << control->LastOutput().string() << '\n';
   if (control->LastProblemCount() > 0) {
     std::cerr << "vantelor-print: " << control->LastProblemCount()
               << " payslip(s) missing or unreadable; their pages say so\n";

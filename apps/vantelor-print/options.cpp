@@ -37,7 +37,8 @@ void Check(const Options& o) {
   if (o.out.empty()) throw UsageError("--out FILE.pdf is required");
   const bool byPerson = !o.caregiver.empty() || !o.from.empty() || !o.to.empty();
   if (byPerson && !o.keys.empty()) throw UsageError("give either keys or --caregiver, not both");
-  if (!byPerson && o.keys.empty()) throw UsageError("no payslip to print: give keys or --caregiver");
+  if (!byPerson && o.keys.empty())
+    throw UsageError("no payslip to print: give keys or --caregiver");
   if (!byPerson) return;
   if (o.caregiver.empty() || o.from.empty() || o.to.empty()) {
     throw UsageError("--caregiver, --from and --to go together");
@@ -57,16 +58,26 @@ Options ParseOptions(const std::vector<std::string>& words) {
       if (i + 1 >= words.size()) throw UsageError(w + " needs a value");
       return words[++i];
     };
-    if (w == "--db") o.db = value();
-    else if (w == "--out") o.out = value();
-    else if (w == "--preprinted") o.preprinted = true;
-    else if (w == "--user") o.user = value();
-    else if (w == "--printer") o.printer = value();
-    else if (w == "--caregiver") o.caregiver = PersonCode(value());
-    else if (w == "--from") o.from = value();
-    else if (w == "--to") o.to = value();
-    else if (w.starts_with("--")) throw UsageError("unknown option " + w);
-    else o.keys.push_back(w);
+    if (w == "--db")
+      o.db = value();
+    else if (w == "--out")
+      o.out = value();
+    else if (w == "--preprinted")
+      o.preprinted = true;
+    else if (w == "--user")
+      o.user = value();
+    else if (w == "--printer")
+      o.printer = value();
+    else if (w == "--caregiver")
+      o.caregiver = PersonCode(value());
+    else if (w == "--from")
+      o.from = value();
+    else if (w == "--to")
+      o.to = value();
+    else if (w.starts_with("--"))
+      throw UsageError("unknown option " + w);
+    else
+      o.keys.push_back(w);
   }
   Check(o);
   return o;

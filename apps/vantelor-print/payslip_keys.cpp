@@ -3,7 +3,9 @@
 #include <map>
 #include <optional>
 
-#include "text/text.h"
+#include "data/archive_key.h"
+#include "data/civil_record.h"
+#include "data/index_record.h"
 
 namespace vantelorprint {
 namespace {
@@ -18,19 +20,20 @@ std::optional<dba::Record> Read(dba::File& file, const std::string& key) {
   }
 }
 
-// Whether the user may see the person of `code` in `file`, once per person.
+// Whether the user may see the person of a code, asked once per person. `View` gives the
+// access code of a civil record.
+template <typename View>
 class PersonCheck {
  public:
-  PersonCheck(dba::Database& db, rights::FunctionAccess& access, const char* file,
-              int attribute, int length)
-      : file_(db.OpenFile(file)), access_(access), attribute_(attribute), length_(length) {}
+  PersonCheck(dba::Database& db, rights::FunctionAccess& access, std::string_view file)
+      : file_(db.OpenFile(file)), access_(access) {}
 
   bool MaySee(const std::string& code) {
+    if (code.empty()) return false;
     auto [it, added] = seen_.try_emplace(code, false);
     if (added) {
       if (std::optional<dba::Record> civil = Read(*file_, code)) {
-        const std::string whole = (*civil)(attribute_);
-        it->second = access_.PersonAccess(length_ > 0 ? text::Left(whole, length_) : whole, 0);
+        it->second = access_.PersonAccess(View(*civil).AccessCode(), 0);
       }
     }
     return it->second;
@@ -39,8 +42,6 @@ class PersonCheck {
  private:
   std::shared_ptr<dba::File> file_;
   rights::FunctionAccess& access_;
-  int attribute_;
-  int length_;
   std::map<std::string, bool> seen_;
 };
 
@@ -51,13 +52,13 @@ std::vector<std::string> CaregiverKeys(dba::Database& db, const std::string& cod
   std::shared_ptr<dba::File> index = db.OpenFile("AIDANTSARCHIVEBULL");
   std::vector<std::string> keys;
   for (int year = std::stoi(from.substr(0, 4)); year <= std::stoi(to.substr(0, 4)); ++year) {
-    std::optional<dba::Record> months = Read(*index, code + std::to_string(year));
-    if (!months) continue;
-    for (int month = 1; month <= 12; ++month) {
-      for (int v = 1; v <= months->DCount(month); ++v) {
-        const std::string key = (*months)(month, v);
-        const std::string period = key.size() >= 14 ? key.substr(8, 6) : "";
-        if (period >= from && period <= to) keys.push_back(key);
+    std::optional<dba::Record> record = Read(*index, dba::IndexKey(code, year));
+    if (!record) continue;
+    const dba::IndexView months(*record);
+    for (int month = 1; month <= dba::IndexView::kMonths; ++month) {
+      for (const std::string& key : months.MonthKeys(month)) {
+        const std::string period = dba::ArchiveKey(key).Period();
+        if (period.size() == 6 && period >= from && period <= to) keys.push_back(key);
       }
     }
   }
@@ -66,14 +67,14 @@ std::vector<std::string> CaregiverKeys(dba::Database& db, const std::string& cod
 
 std::vector<std::string> DeniedKeys(dba::Database& db, rights::FunctionAccess& access,
                                     const std::vector<std::string>& keys) {
-  PersonCheck caregivers(db, access, "CIVILAIDANT", 31, 0);
-  PersonCheck recipients(db, access, "CIVILAIDE", 40, 3);
+  PersonCheck<dba::CivilAidantView> caregivers(db, access, "CIVILAIDANT");
+  PersonCheck<dba::CivilAideView> recipients(db, access, "CIVILAIDE");
   std::vector<std::string> denied;
-  for (const std::string& key : keys) {
-    const bool mandataire = key.size() != 17 && key.size() >= 19;
-    if (caregivers.MaySee(key.substr(0, 5))) continue;
-    if (mandataire && recipients.MaySee(key.substr(14, 5))) continue;
-    denied.push_back(key);
+  for (const std::string& text : keys) {
+    const dba::ArchiveKey key(text);
+    if (caregivers.MaySee(key.CaregiverCode())) continue;
+    if (!key.IsPrestataire() && recipients.MaySee(key.CareRecipientCode())) continue;
+    denied.push_back(text);
   }
   return denied;
 }

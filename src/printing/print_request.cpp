@@ -1,10 +1,6 @@
 #include "printing/print_request.h"
 
-#include "text/text.h"
-
 namespace printing {
-
-std::string TempoKey(std::string_view userName) { return "ARCHIVEBULL" + text::Upper(userName); }
 
 void WriteTempo(dba::File& tempo, const std::string& key, const dba::DynArray& list,
                 dba::Record& holder) {

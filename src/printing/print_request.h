@@ -3,6 +3,7 @@
 // "ARCHIVEBULL" followed by the user name in capitals holds the keys being printed
 // (attribute 1, one value per payslip). It is written before the print call and must be
 // gone after it, whatever happened in between: TempoGuard removes it on every path.
+// The key is dba::TempoKey (data/request_records.h).
 
 #include <memory>
 #include <string>
@@ -12,9 +13,6 @@
 #include "data/dynamic_array.h"
 
 namespace printing {
-
-// "ARCHIVEBULL" + `userName` in capitals.
-std::string TempoKey(std::string_view userName);
 
 // Writes a new record `key` (no read first) whose attribute 1 holds, as value i,
 // attribute i of `list`. `holder` is the shared record variable used while building it;

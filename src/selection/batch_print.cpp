@@ -2,6 +2,7 @@
 // confirmation naming the persons and the period.
 
 #include "component/state/procedure.h"
+#include "data/request_records.h"
 #include "printing/print_request.h"
 #include "selection/selection_screen.h"
 #include "text/text.h"
@@ -45,7 +46,7 @@ void SelectionScreen::Cmd_Imprimer_Click() {
   for (int i = 1; i <= Lst_CodeArchive.ListCount(); ++i) liste.Set(i, Lst_CodeArchive.List(i - 1));
 
   const std::string utilisateur = text::Upper(Lire_NomUtilisateur());
-  const std::string cle = printing::TempoKey(utilisateur);
+  const std::string cle = dba::TempoKey(utilisateur);
   printing::WriteTempo(*v_.Fic_Tempo, cle, liste, v_.Enr_Tempo);
   // From here the request record goes on every path: an error of the database or of the
   // print control still reaches the host, but no longer leaves the record behind.

@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "component/state/variable.h"
+#include "printing/ostrel.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -154,6 +155,8 @@ class Frm_VisualisationBulletin : public ui::Form {
 
   // ---- reprint.cpp: printing this payslip again (printing engineer) ----
   void Cmd_Edition_Click();
+  // The print control placed on the window.
+  printing::OstrelControl Ctr_Ostrel;
   // ---- end reprint.cpp ----
 
   Variable& var() { return v_; }

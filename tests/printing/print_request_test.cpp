@@ -30,12 +30,6 @@ class PrintRequestTest : public ::testing::Test {
   }
 };
 
-TEST(TempoKeyTest, IsArchiveBullFollowedByTheUserInCapitals) {
-  EXPECT_EQ(TempoKey("abc"), "ARCHIVEBULLABC");
-  EXPECT_EQ(TempoKey("émile.durand"), "ARCHIVEBULLÉMILE.DURAND");
-  EXPECT_EQ(TempoKey("ABC"), "ARCHIVEBULLABC");
-}
-
 TEST_F(PrintRequestTest, WriteTempoPutsOneKeyPerValueOfAttributeOne) {
   dba::Record holder;
   WriteTempo(*tempo_, "ARCHIVEBULLABC", List({"K1", "K2", "K3"}), holder);
