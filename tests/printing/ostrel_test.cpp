@@ -204,28 +204,5 @@ TEST(VariantTest, WrongArgumentsAreTypeMismatchesAndWrongCountsAreCountErrors) {
   }
 }
 
-TEST(VariantTest, ASixteenBitIntegerIsABooleanAsAutomationPassesIt) {
-  EXPECT_TRUE(Variant(std::int16_t{-1}).AsBool("flag"));
-  EXPECT_FALSE(Variant(std::int16_t{0}).AsBool("flag"));
-  EXPECT_THROW(Variant("1").AsBool("flag"), dba::Error);
-}
-
-TEST(KeysOfTest, TakesAttributesOneByOneInOrder) {
-  EXPECT_EQ(KeysOf(List({"B", "A", "C"})), (std::vector<std::string>{"B", "A", "C"}));
-  EXPECT_TRUE(KeysOf(dba::DynArray()).empty());
-  EXPECT_EQ(KeysOf(dba::DynArray(std::string("ONLY"))), (std::vector<std::string>{"ONLY"}));
-}
-
-TEST(UnknownMemberTest, IsMemberNotFound) {
-  RecordingPrintControl control;
-  std::vector<Variant> none;
-  try {
-    control.Invoke(0x60030099, none);
-    FAIL();
-  } catch (const dba::Error& e) {
-    EXPECT_EQ(e.code(), kMemberNotFound);
-  }
-}
-
 }  // namespace
 }  // namespace printing

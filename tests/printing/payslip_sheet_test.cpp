@@ -67,22 +67,6 @@ TEST_F(PayslipSheetTest, PreprintedStationeryGetsTheSameDataAtTheSamePlacesAndNo
   EXPECT_EQ(pre.texts.size() + std::size(kCaptions) + 1, plain.texts.size());
 }
 
-TEST_F(PayslipSheetTest, RowsGoDownOneLineAtATimeInTheirColumns) {
-  const SheetPage p = LayoutPayslip(content_, false)[0];
-  const SheetText* first = FindText(p, "Salaire de base");
-  const SheetText* fourth = FindText(p, "Vieillesse plafonnée");
-  ASSERT_TRUE(first && fourth);
-  EXPECT_EQ(first->x, fourth->x);
-  const int step = (FindText(p, "COTISATIONS SOCIALES")->y - first->y) / 2;
-  EXPECT_GT(step, 0);
-  EXPECT_EQ(fourth->y - first->y, 3 * step);
-  const SheetText* base = FindText(p, content_.lignes[0].columns[dba::kColBase]);
-  ASSERT_NE(base, nullptr);
-  EXPECT_EQ(base->y, first->y);
-  EXPECT_EQ(base->align, Align::kRight);
-  EXPECT_GT(base->x, first->x);
-}
-
 TEST(PayslipSheetPagesTest, ALongBodyGoesOnFurtherSheetsWithTheTotalsOnTheLast) {
   const int perSheet = RowsPerSheet();
   struct Case {
@@ -121,20 +105,6 @@ TEST(PayslipSheetFooterTest, EmployerTotalLayoutHasOneWideCaptionAndNoGainsColum
   EXPECT_FALSE(Has(p, "RETENUES"));
   EXPECT_TRUE(Has(p, content.pied.employerTotal));
   EXPECT_TRUE(content.pied.deductions.empty());
-}
-
-TEST(PayslipProblemTest, SaysWhichKeyAndWhy) {
-  const SheetPage p = LayoutProblem("0001200120030300101", "Ce bulletin n'existe pas.");
-  EXPECT_TRUE(Has(p, "BULLETIN NON IMPRIMÉ"));
-  EXPECT_TRUE(Has(p, "Clé du bulletin : 0001200120030300101"));
-  EXPECT_TRUE(Has(p, "Ce bulletin n'existe pas."));
-}
-
-TEST(ReadPayslipTest, AMalformedRecordIsAPayslipFault) {
-  dba::DynArray noMarker(testsupport::RecordText(testsupport::SampleHeader()));
-  noMarker.Set(19, "Salaire de base");
-  EXPECT_THROW(ReadPayslip(noMarker), dba::PayslipFault);
-  EXPECT_THROW(ReadPayslip(PayslipRecord({"Salaire de base|huit||||75836|"})), dba::PayslipFault);
 }
 
 }  // namespace

@@ -41,30 +41,12 @@ TEST_F(PrintRequestTest, WriteTempoPutsOneKeyPerValueOfAttributeOne) {
   EXPECT_TRUE(holder.Key().empty() && holder.Empty()) << "the shared record is let go";
 }
 
-TEST_F(PrintRequestTest, WriteTempoReplacesALeftoverRecordWithoutReadingIt) {
-  tempo_->WriteRecord("ARCHIVEBULLABC", std::string("OLD1") + dba::kValueMark + "OLD2");
-  dba::Record holder;
-  WriteTempo(*tempo_, "ARCHIVEBULLABC", List({"NEW"}), holder);
-  EXPECT_EQ(tempo_->ReadRecord("ARCHIVEBULLABC").Text(), "NEW");
-}
-
 TEST_F(PrintRequestTest, AFailedWriteStillLetsGoOfTheSharedRecord) {
   db_->FailWhen([](const Call& c) { return c.op == "write"; });
   dba::Record holder;
   EXPECT_THROW(WriteTempo(*tempo_, "ARCHIVEBULLABC", List({"K1"}), holder), dba::Error);
   EXPECT_TRUE(holder.Empty());
   db_->FailWhen(nullptr);
-  EXPECT_FALSE(Exists("ARCHIVEBULLABC"));
-}
-
-TEST_F(PrintRequestTest, GuardRemovesTheRecordWhenAnErrorLeavesTheScope) {
-  tempo_->WriteRecord("ARCHIVEBULLABC", "K1");
-  try {
-    TempoGuard guard(tempo_, "ARCHIVEBULLABC");
-    throw dba::Error(kPrintFailed, "print control failed");
-  } catch (const dba::Error& e) {
-    EXPECT_EQ(e.code(), kPrintFailed) << "the error on its way is the one that arrives";
-  }
   EXPECT_FALSE(Exists("ARCHIVEBULLABC"));
 }
 
@@ -92,21 +74,6 @@ TEST_F(PrintRequestTest, RemoveToleratesARecordAlreadyGoneButReportsOtherFailure
   } catch (const dba::Error& e) {
     EXPECT_EQ(e.code(), dba::kStorageFailure);
   }
-}
-
-TEST_F(PrintRequestTest, RemovedRecordIsNotRemovedTwice) {
-  tempo_->WriteRecord("ARCHIVEBULLABC", "K1");
-  int deletes = 0;
-  db_->FailWhen([&](const Call& c) {
-    deletes += c.op == "delete";
-    return false;
-  });
-  {
-    TempoGuard guard(tempo_, "ARCHIVEBULLABC");
-    guard.Remove();
-  }
-  EXPECT_EQ(deletes, 1);
-  EXPECT_FALSE(Exists("ARCHIVEBULLABC"));
 }
 
 }  // namespace

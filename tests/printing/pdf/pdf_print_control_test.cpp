@@ -186,15 +186,6 @@ TEST_F(PdfPrintControlTest, ProgressOnlyForInteractiveRequestsOfMoreThanTheThres
   }
 }
 
-TEST_F(PdfPrintControlTest, OutputFileSettingWritesThatFile) {
-  settings_.outputFile = folder_ / "chosen.pdf";
-  fs::create_directories(folder_);
-  PdfPrintControl control(settings_);
-  Print(control, List({kMarch}));
-  EXPECT_EQ(control.LastOutput(), folder_ / "chosen.pdf");
-  EXPECT_EQ(PdfPages(folder_ / "chosen.pdf"), 1);
-}
-
 TEST_F(PdfPrintControlTest, AFolderThatCannotBeMadeIsAPrintFailure) {
   fs::create_directories(folder_);
   std::ofstream(folder_ / "file") << "x";
