@@ -45,6 +45,7 @@ Control::Control(Form* form, std::string name, Kind kind)
 }
 
 Control::~Control() {
+  if (observer_) observer_->PropertyChanged("Destroyed");
   if (focused == this) focused = nullptr;
   Form::ForgetSavedFocus(this);
   if (form_) form_->Forget(this);
@@ -92,7 +93,11 @@ void Control::SetFont(Font font) {
   Notify("Font");
 }
 
-void Control::SetTabIndex(int index) { tab_index_ = index; }
+void Control::SetTabIndex(int index) {
+  if (index == tab_index_) return;
+  tab_index_ = index;
+  Notify("TabIndex");
+}
 void Control::SetHelpContextID(int id) { help_context_ = id; }
 
 void Control::SetFocus() {

@@ -43,7 +43,8 @@ inline const Font kFixedFont{"Courier New", 8.25, false};
 
 class Form;
 
-// Told of every property change, so that a renderer can mirror the model.
+// Told of every property change, so that a renderer can mirror the model; told
+// "Destroyed" when the control goes away (it must not be touched after that).
 class ControlObserver {
  public:
   virtual ~ControlObserver() = default;

@@ -1,0 +1,40 @@
+#include "ui/qt/help_window.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace ui::qt {
+namespace {
+
+QString Existing(const std::string& file) {
+  QString path = QString::fromStdString(file);
+  if (QFileInfo::exists(path)) return path;
+  if (path.endsWith(".hlp", Qt::CaseInsensitive)) {
+    const QString html = path.left(path.size() - 4) + ".html";
+    if (QFileInfo::exists(html)) return html;
+  }
+  return {};
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow() : browser_(std::make_unique<QTextBrowser>()) {
+  browser_->setWindowTitle("Aide");
+  browser_->resize(640, 480);
+}
+
+void HelpWindow::Show(const std::string& file, const std::string& anchor) {
+  const QString path = Existing(file);
+  if (path.isEmpty()) {
+    browser_->setPlainText("Le fichier d'aide est introuvable : " + QString::fromStdString(file));
+  } else {
+    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    if (!anchor.empty()) url.setFragment(QString::fromStdString(anchor));
+    browser_->setSource(url);
+    if (!anchor.empty()) browser_->scrollToAnchor(QString::fromStdString(anchor));
+  }
+  browser_->show();
+  browser_->raise();
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <set>
+
+#include "qt_app.h"
+#include "ui/gallery.h"
+#include "ui/qt/qt_desktop.h"
+#include "ui/qt/render.h"
+
+namespace {
+
+class WindowsTest : public ::testing::Test {
+ protected:
+  WindowsTest() { ui_test::App(); }
+  ~WindowsTest() override { ui::Control::ClearFocus(); }
+  ui::qt::QtDesktop desktop;
+  ui::ScopedDesktop installed{desktop};
+};
+
+TEST_F(WindowsTest, TheCloseBoxIsRefusedWhileUnloadCancels) {
+  ui::GalleryDialog dialog;
+  dialog.Load();
+  auto window = ui::qt::CreateWindow(dialog);
+  window->show();
+  EXPECT_FALSE(window->close());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(dialog.Loaded());
+  QTest::mouseClick(ui::qt::WidgetFor(dialog.Cmd_Retour), Qt::LeftButton);
+  EXPECT_FALSE(dialog.Loaded());
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowsTest, AModalFormRunsInANestedLoopUntilItUnloads) {
+  ui::GalleryForm gallery;
+  gallery.Load();
+  auto window = ui::qt::CreateWindow(gallery);
+  window->show();
+  bool seen_modal = false;
+  QTimer::singleShot(0, [&] {
+    ui::GalleryDialog* dialog = gallery.Dialog();
+    seen_modal = QApplication::activeModalWidget() != nullptr && dialog->Loaded();
+    dialog->Txt_Note.SetText("vu");
+    QTest::mouseClick(ui::qt::WidgetFor(dialog->Cmd_Retour), Qt::LeftButton);
+  });
+  QTest::mouseClick(ui::qt::WidgetFor(gallery.Cmd_Fenetre), Qt::LeftButton);
+  EXPECT_TRUE(seen_modal);
+  EXPECT_EQ(gallery.Lbl_Etat.Caption(), "Note : vu");
+  EXPECT_TRUE(ui::Form::ModalStack().empty());
+}
+
+TEST_F(WindowsTest, MessageBoxesHaveTheIconButtonsAndTitleOfTheirStyle) {
+  struct Seen {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    int buttons = 0;
+  } seen;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    seen = {box->icon(), box->windowTitle(), static_cast<int>(box->buttons().size())};
+    QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+  });
+  EXPECT_EQ(ui::desktop().MessageBox("Imprimer ?", ui::kQuestionYesNo, "Message KALVENOR"),
+            ui::kAnswerNo);
+  EXPECT_EQ(seen.icon, QMessageBox::Question);
+  EXPECT_EQ(seen.title, "Message KALVENOR");
+  EXPECT_EQ(seen.buttons, 2);
+}
+
+TEST_F(WindowsTest, AScreenshotIsAPictureOfTheWindowNotABlank) {
+  ui::GalleryForm gallery;
+  gallery.Load();
+  auto window = ui::qt::CreateWindow(gallery);
+  window->show();
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("galerie.png").toStdString();
+  ASSERT_TRUE(ui::qt::SaveScreenshot(gallery, path));
+  const QImage image(QString::fromStdString(path));
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.size(), QSize(400, 300));
+  std::set<QRgb> colours;
+  for (int y = 0; y < image.height(); y += 3) {
+    for (int x = 0; x < image.width(); x += 3) colours.insert(image.pixel(x, y));
+  }
+  EXPECT_GT(colours.size(), 10u);  // text, frames, list rows: far more than a blank
+  EXPECT_FALSE(ui::qt::SaveScreenshot(gallery, dir.filePath("absent/x.png").toStdString()));
+}
+
+}  // namespace
