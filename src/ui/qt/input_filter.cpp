@@ -38,11 +38,12 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusIn:
       if (ByUser(static_cast<QFocusEvent*>(event)->reason())) {
         GuardInput([&] { control->SetFocus(); });
-        owner_.SyncFocus();  // a LostFocus handler may have kept the focus elsewhere
-      } else if (!control->HasFocus()) {
-        owner_.SyncFocus();  // Qt's own choice (a window activated) gives way to the model's
       }
-      return false;
+      // Qt's own choice (a window that activates) gives way to the model's, and so does the
+      // user's when a LostFocus handler kept the focus elsewhere; the widget that lost it
+      // then must not take this event as its own focus.
+      if (!control->HasFocus()) owner_.SyncFocus();
+      return !source.hasFocus();
     case QEvent::KeyPress: {
       auto& key = static_cast<QKeyEvent&>(*event);
       if (key.key() == Qt::Key_F1) {

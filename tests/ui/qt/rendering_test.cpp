@@ -134,6 +134,17 @@ TEST_F(RenderingTest, TypedKeysGoThroughTheModelWithoutEchoOrLoop) {
   EXPECT_TRUE(form.Txt_Code.HasFocus());
 }
 
+TEST_F(RenderingTest, QtFocusFollowsTheModels) {
+  QWidget* focused = QApplication::focusWidget();
+  EXPECT_TRUE(focused == nullptr || !window->isAncestorOf(focused))
+      << focused->objectName().toStdString();
+  form.Cbo_An.SetFocus();
+  EXPECT_TRUE(Widget<QComboBox>(form.Cbo_An)->hasFocus());
+  ui::Control::ClearFocus();
+  focused = QApplication::focusWidget();
+  EXPECT_TRUE(focused == nullptr || !window->isAncestorOf(focused));
+}
+
 TEST_F(RenderingTest, RightButtonRaisesMouseDownWithButtonTwoInTwips) {
   std::vector<int> seen;
   form.Fra_Cadre.OnMouseDown = [&](int button, int, int x, int y) {
