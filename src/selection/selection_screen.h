@@ -4,6 +4,7 @@
 //   selection_screen.cpp  construction, layout, wiring of every event
 //   criteria.cpp          activity and period boxes, Verif_Zones, help pop-up menu
 //   lookup.cpp            caregiver and care-recipient code checks, name searches
+//   name_search.cpp       the name-search sentence and its list of persons
 //   search.cpp            Recherche, OK, Sortir
 //   listing.cpp           Lister
 //   affiche_bull.cpp      opening a listed payslip in the viewer
@@ -79,6 +80,10 @@ class SelectionScreen : public ui::UserControl {
   // lookup.cpp
   void Txt_CodeAidant_Change();
   void Txt_CodeAide_Change();
+  void Recherche_NomAidant();
+  void Recherche_NomAide();
+  void Cbo_NomAidant_Click();
+  void Cbo_NomAide_Click();
 
   // search.cpp
   void Gestion_Recherche();
@@ -104,6 +109,13 @@ class SelectionScreen : public ui::UserControl {
   Variable& var() { return v_; }
 
  private:
+  // selection_screen.cpp
+  void Disposer();
+
+  // criteria.cpp
+  void Cac_Activite_Click();
+  void Afficher_MenuAide(ui::Control& over, int button, int x, int y);
+
   // Each concern wires its own events; the constructor calls them all.
   void WireCriteria();
   void WireLookup();

@@ -8,7 +8,7 @@
 namespace vantelor {
 
 void Ouvrir_Fichiers(Variable& v) {
-  dba::Database& db = *v.TheDatabase;
+  dba::Database& db = LaBase(v);
   v.Fic_PeriodesPaie = db.OpenFile("PERIODESPAIE");
   v.Fic_AidantsArchiveBull = db.OpenFile("AIDANTSARCHIVEBULL");
   v.Fic_AidesArchiveBull = db.OpenFile("AIDESARCHIVEBULL");
@@ -36,11 +36,27 @@ void Fermer_Fichiers(Variable& v) {
 }
 
 std::string Lire_NomUtilisateur() {
-  // The login name of the process owner, whole: a long name must not collapse into the
-  // same print-request key as every other long name.
-  if (const passwd* pw = getpwuid(geteuid()); pw && pw->pw_name) return pw->pw_name;
-  if (const char* user = std::getenv("USER")) return user;
+  const passwd* pw = getpwuid(geteuid());
+  return NomUtilisateur(pw ? pw->pw_name : nullptr, std::getenv("USER"));
+}
+
+std::string NomUtilisateur(const char* fromPasswd, const char* fromEnvironment) {
+  // Whole, however long: a long name must not collapse into the same print-request key
+  // as every other long name.
+  for (const char* name : {fromPasswd, fromEnvironment}) {
+    if (name && *name) return name;
+  }
   return "";
+}
+
+dba::Database& LaBase(Variable& v) {
+  if (!v.TheDatabase) throw dba::Error(dba::kBadArgument, "no database: TheDatabase was not set");
+  return *v.TheDatabase;
+}
+
+dba::File& FichierOuvert(const std::shared_ptr<dba::File>& handle, std::string_view name) {
+  if (!handle) throw dba::Error(dba::kFileNotFound, "file " + std::string(name) + " is not open");
+  return *handle;
 }
 
 }  // namespace vantelor

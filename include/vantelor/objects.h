@@ -1,0 +1,39 @@
+#pragma once
+// The outside objects a host hands to the control: a database client, an open database
+// and the current user's rights. They are shared references; the control keeps its own
+// from the moment they are set until it is destroyed.
+//
+// The types behind them are internal: a host only gets them from the factories below
+// and passes them on. Every factory throws std::runtime_error whose what() names what
+// failed ("cannot open database /x.db: ...").
+
+#include <memory>
+#include <string>
+
+namespace dba {
+class Client;
+class Database;
+}  // namespace dba
+namespace rights {
+class UserRights;
+}  // namespace rights
+
+namespace vantelor {
+
+using ClientRef = std::shared_ptr<dba::Client>;
+using DatabaseRef = std::shared_ptr<dba::Database>;
+using RightsRef = std::shared_ptr<rights::UserRights>;
+
+// A database client of the embedded store.
+ClientRef NewClient();
+// Opens the existing database file at `path` through `client`; a missing or unreadable
+// file throws.
+DatabaseRef OpenDatabase(const ClientRef& client, const std::string& path);
+// The rights of `userName` (any case) as the database's DROITS file gives them: the
+// user sees the persons whose access codes the record USER*PALIMOR lists ("*" = all),
+// and nobody without such a record.
+RightsRef RightsForUser(const DatabaseRef& database, const std::string& userName);
+// The login name of the user running the process, whole.
+std::string LoginName();
+
+}  // namespace vantelor

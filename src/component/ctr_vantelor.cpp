@@ -1,0 +1,87 @@
+// Ctr_Vantelor: creation, properties, Init and termination.
+#include <atomic>
+
+#include "component/control_impl.h"
+#include "component/state/procedure.h"
+#include "help/context_ids.h"
+
+namespace vantelor {
+namespace {
+
+constexpr const char* kFonction = "PALIMOR";
+
+long NouvelleFenetre() {
+  static std::atomic<long> next{0};
+  return ++next;
+}
+
+}  // namespace
+
+Ctr_Vantelor::Impl::Impl() : hwnd(NouvelleFenetre()) {}
+
+// UserControl_Initialize.
+Ctr_Vantelor::Ctr_Vantelor() : impl_(std::make_unique<Impl>()) { help::Init_Aide(impl_->hwnd); }
+
+// UserControl_Terminate.
+Ctr_Vantelor::~Ctr_Vantelor() {
+  try {
+    help::Quitter_Aide();
+  } catch (const std::exception& e) {
+    // A destructor throws nothing: the host hears of it as of any error of an event.
+    ui::desktop().ReportError("UserControl_Terminate", e.what());
+  }
+  Variable& v = impl_->v;
+  Fermer_Fichiers(v);
+  v.DroitsFonction.reset();
+  v.DroitsUtilisateur.reset();
+}
+
+bool Ctr_Vantelor::get_W_Sortir() const { return impl_->screen.W_Sortir; }
+void Ctr_Vantelor::put_W_Sortir(bool value) { impl_->screen.W_Sortir = value; }
+const std::string& Ctr_Vantelor::get_W_CodeAidant() const { return impl_->screen.W_CodeAidant; }
+void Ctr_Vantelor::put_W_CodeAidant(const std::string& value) {
+  impl_->screen.W_CodeAidant = value;
+}
+
+void Ctr_Vantelor::put_DroitsUtilisateur(RightsRef& rights) {
+  // Both are replaced together, or neither when the rights fail to answer.
+  std::shared_ptr<rights::FunctionAccess> fonction;
+  if (rights) fonction = rights->FunctionRights(kFonction);
+  impl_->v.DroitsUtilisateur = rights;
+  impl_->v.DroitsFonction = std::move(fonction);
+}
+
+void Ctr_Vantelor::put_TheClient(ClientRef client) { impl_->v.TheClient = std::move(client); }
+void Ctr_Vantelor::put_TheDatabase(DatabaseRef database) {
+  impl_->v.TheDatabase = std::move(database);
+}
+
+void Ctr_Vantelor::Init() {
+  SelectionScreen& s = impl_->screen;
+  Ouvrir_Fichiers(impl_->v);
+  s.Desactiver_Periode();
+  s.Cmd_Imprimer.SetEnabled(false);
+  s.W_ListeAidants = dba::DynArray();
+  s.W_ListeAides = dba::DynArray();
+  if (!s.W_CodeAidant.empty()) {
+    s.Txt_CodeAidant.SetText(s.W_CodeAidant);
+    s.Cbo_NomAidant.SetFocus();
+  }
+  s.Recherche_PreImp();
+  if (s.Txt_CodeAidant.Enabled()) s.Txt_CodeAidant.SetFocus();
+}
+
+void Ctr_Vantelor::Recherche_PreImp() { impl_->screen.Recherche_PreImp(); }
+void Ctr_Vantelor::Remplir_PeriodeAn() { impl_->screen.Remplir_PeriodeAn(); }
+void Ctr_Vantelor::Verif_Zones() { impl_->screen.Verif_Zones(); }
+void Ctr_Vantelor::Recherche_Bulletin(std::string& Etre, std::string* W_Couple) {
+  impl_->screen.Recherche_Bulletin(Etre, W_Couple ? *W_Couple : std::string());
+}
+void Ctr_Vantelor::Vider_Zones() { impl_->screen.Vider_Zones(); }
+void Ctr_Vantelor::Gestion_Bdv() { impl_->screen.Gestion_Bdv(); }
+void Ctr_Vantelor::Rechercher() { impl_->screen.Rechercher(); }
+void Ctr_Vantelor::Affiche_Bull() { impl_->screen.Affiche_Bull(); }
+
+long Ctr_Vantelor::WindowHandle() const { return impl_->hwnd; }
+
+}  // namespace vantelor
