@@ -56,25 +56,78 @@ struct Binding {
 
 const std::array<Binding, kInterface.size()> kBindings = {{
     {0, 0, [](C c, M, Args&) -> Argument { return c.get_W_Sortir(); }},
-    {1, 1, [](C c, M m, Args& a) -> Argument { c.put_W_Sortir(As<bool>(m, a, 0)); return {}; }},
+    {1, 1,
+     [](C c, M m, Args& a) -> Argument {
+       c.put_W_Sortir(As<bool>(m, a, 0));
+       return {};
+     }},
     {0, 0, [](C c, M, Args&) -> Argument { return c.get_W_CodeAidant(); }},
-    {1, 1, [](C c, M m, Args& a) -> Argument { c.put_W_CodeAidant(As<std::string>(m, a, 0)); return {}; }},
-    {1, 1, [](C c, M m, Args& a) -> Argument { c.put_DroitsUtilisateur(As<RightsRef>(m, a, 0)); return {}; }},
-    {1, 1, [](C c, M m, Args& a) -> Argument { c.put_TheClient(As<ClientRef>(m, a, 0)); return {}; }},
-    {1, 1, [](C c, M m, Args& a) -> Argument { c.put_TheDatabase(As<DatabaseRef>(m, a, 0)); return {}; }},
-    {0, 0, [](C c, M, Args&) -> Argument { c.Init(); return {}; }},
-    {0, 0, [](C c, M, Args&) -> Argument { c.Recherche_PreImp(); return {}; }},
-    {0, 0, [](C c, M, Args&) -> Argument { c.Remplir_PeriodeAn(); return {}; }},
-    {0, 0, [](C c, M, Args&) -> Argument { c.Verif_Zones(); return {}; }},
-    {1, 2, [](C c, M m, Args& a) -> Argument {
+    {1, 1,
+     [](C c, M m, Args& a) -> Argument {
+       c.put_W_CodeAidant(As<std::string>(m, a, 0));
+       return {};
+     }},
+    {1, 1,
+     [](C c, M m, Args& a) -> Argument {
+       c.put_DroitsUtilisateur(As<RightsRef>(m, a, 0));
+       return {};
+     }},
+    {1, 1,
+     [](C c, M m, Args& a) -> Argument {
+       c.put_TheClient(As<ClientRef>(m, a, 0));
+       return {};
+     }},
+    {1, 1,
+     [](C c, M m, Args& a) -> Argument {
+       c.put_TheDatabase(As<DatabaseRef>(m, a, 0));
+       return {};
+     }},
+    {0, 0,
+     [](C c, M, Args&) -> Argument {
+       c.Init();
+       return {};
+     }},
+    {0, 0,
+     [](C c, M, Args&) -> Argument {
+       c.Recherche_PreImp();
+       return {};
+     }},
+    {0, 0,
+     [](C c, M, Args&) -> Argument {
+       c.Remplir_PeriodeAn();
+       return {};
+     }},
+    {0, 0,
+     [](C c, M, Args&) -> Argument {
+       c.Verif_Zones();
+       return {};
+     }},
+    {1, 2,
+     [](C c, M m, Args& a) -> Argument {
        std::string& etre = As<std::string>(m, a, 0);
        c.Recherche_Bulletin(etre, a.size() == 2 ? &As<std::string>(m, a, 1) : nullptr);
        return {};
      }},
-    {0, 0, [](C c, M, Args&) -> Argument { c.Vider_Zones(); return {}; }},
-    {0, 0, [](C c, M, Args&) -> Argument { c.Gestion_Bdv(); return {}; }},
-    {0, 0, [](C c, M, Args&) -> Argument { c.Rechercher(); return {}; }},
-    {0, 0, [](C c, M, Args&) -> Argument { c.Affiche_Bull(); return {}; }},
+    {0, 0,
+     [](C c, M, Args&) -> Argument {
+       c.Vider_Zones();
+       return {};
+     }},
+    {0, 0,
+     [](C c, M, Args&) -> Argument {
+       c.Gestion_Bdv();
+       return {};
+     }},
+    {0, 0,
+     [](C c, M, Args&) -> Argument {
+       c.Rechercher();
+       return {};
+     }},
+    {0, 0,
+     [](C c, M, Args&) -> Argument {
+       c.Affiche_Bull();
+       return {};
+     }},
 }};
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The public factories of the outside objects.
+#include "vantelor/objects.h"
 #include "component/state/procedure.h"
 #include "data/sqlite_store.h"
 #include "rights/stored_rights.h"
-#include "vantelor/objects.h"
 
 namespace vantelor {
 

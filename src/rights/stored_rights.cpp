@@ -26,7 +26,8 @@ std::shared_ptr<FunctionAccess> StoredUserRights::FunctionRights(const std::stri
   std::vector<std::string> codes;
   if (!text::Trim(user_).empty()) {
     try {
-      const dba::Record record = db_->OpenFile("DROITS")->ReadRecord(DroitsKey(user_, functionCode));
+      const dba::Record record =
+          db_->OpenFile("DROITS")->ReadRecord(DroitsKey(user_, functionCode));
       // An empty value names no code: a person without one is seen only through "*".
       for (int v = 1; v <= record.DCount(1); ++v) {
         if (!record(1, v).empty()) codes.push_back(record(1, v));

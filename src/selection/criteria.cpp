@@ -38,8 +38,8 @@ void SelectionScreen::WireCriteria() {
     box->OnChange = [this] { Gestion_Lister(); };
     box->OnClick = [this] { Gestion_Lister(); };
   }
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&Cdr_Periode, &Cdr_Select,
-                                                            &Cdr_Selection, this}) {
+  for (ui::Control* c :
+       std::initializer_list<ui::Control*>{&Cdr_Periode, &Cdr_Select, &Cdr_Selection, this}) {
     c->OnMouseDown = [this, c](int button, int, int x, int y) {
       Afficher_MenuAide(*c, button, x, y);
     };
@@ -156,8 +156,8 @@ void SelectionScreen::Verif_Zones() {
   });
   if (PartieEntiere(fin, 0) < PartieEntiere(debut, 0)) {
     ui::desktop().MessageBox(
-        "La période de fin doit être supérieure ou égale à la période de début.",
-        ui::kExclamation, kTitreMessage);
+        "La période de fin doit être supérieure ou égale à la période de début.", ui::kExclamation,
+        kTitreMessage);
     Cbo_FinPeriode.SetFocus();
     W_Erreur = true;
   }

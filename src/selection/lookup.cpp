@@ -19,28 +19,47 @@ struct Jumeau {
   const std::shared_ptr<dba::File>& fichierCivil;
   dba::Record& fiche;  // the shared civil record of this side
   const char* nomFichierCivil;
-  const char* index;          // archive index searched by name
-  const char* rubriqueNom;    // its dictionary item: last and first name in capitals
-  int attributAcces;          // access code for the rights test...
-  int longueurAcces;          // ...whole (-1) or its first characters
-  const char* inexistant;     // message for a code with no civil record
-  const char* refuse;         // message for a person outside the user's rights
-  bool aide;                  // the care-recipient side, where the twins differ
+  const char* index;        // archive index searched by name
+  const char* rubriqueNom;  // its dictionary item: last and first name in capitals
+  int attributAcces;        // access code for the rights test...
+  int longueurAcces;        // ...whole (-1) or its first characters
+  const char* inexistant;   // message for a code with no civil record
+  const char* refuse;       // message for a person outside the user's rights
+  bool aide;                // the care-recipient side, where the twins differ
 };
 
 Jumeau Aidant(SelectionScreen& s) {
   Variable& v = s.var();
-  return {s.Txt_CodeAidant, s.Cbo_NomAidant, s.W_ListeAidants, v.Fic_CivilAidant,
-          v.Enr_CivilAidant, "CIVILAIDANT", "AIDANTSARCHIVEBULL", "NomPrenomAidantArchBull",
-          31, -1, "Cet aidant n'existe pas.",
-          "Vous n'êtes pas autorisé à accéder à cet aidant.", false};
+  return {s.Txt_CodeAidant,
+          s.Cbo_NomAidant,
+          s.W_ListeAidants,
+          v.Fic_CivilAidant,
+          v.Enr_CivilAidant,
+          "CIVILAIDANT",
+          "AIDANTSARCHIVEBULL",
+          "NomPrenomAidantArchBull",
+          31,
+          -1,
+          "Cet aidant n'existe pas.",
+          "Vous n'êtes pas autorisé à accéder à cet aidant.",
+          false};
 }
 
 Jumeau Aide(SelectionScreen& s) {
   Variable& v = s.var();
-  return {s.Txt_CodeAide, s.Cbo_NomAide, s.W_ListeAides, v.Fic_CivilAide, v.Enr_CivilAide,
-          "CIVILAIDE", "AIDESARCHIVEBULL", "NomPrenomAideArchBull", 40, 3,
-          "Cet aidé n'existe pas.", "Vous n'êtes pas autorisé à accéder à cet aidé.", true};
+  return {s.Txt_CodeAide,
+          s.Cbo_NomAide,
+          s.W_ListeAides,
+          v.Fic_CivilAide,
+          v.Enr_CivilAide,
+          "CIVILAIDE",
+          "AIDESARCHIVEBULL",
+          "NomPrenomAideArchBull",
+          40,
+          3,
+          "Cet aidé n'existe pas.",
+          "Vous n'êtes pas autorisé à accéder à cet aidé.",
+          true};
 }
 
 // Reads the civil record of `code` into the side's shared record: false when there is

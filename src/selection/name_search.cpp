@@ -43,8 +43,8 @@ dba::DynArray ChercherNoms(dba::Database& db, std::string_view file, std::string
 
 std::string FormatCode(std::string_view typed) {
   std::string digits = text::Trim(typed);
-  if (digits.empty() || !std::all_of(digits.begin(), digits.end(),
-                                     [](char c) { return c >= '0' && c <= '9'; })) {
+  if (digits.empty() ||
+      !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     return std::string(typed);
   }
   digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));

@@ -76,8 +76,8 @@ void SelectionScreen::Disposer() {
     p.control.SetTabIndex(tab++);
   }
 
-  for (ui::Control* c : Controles{&Cbo_DebutPeriode, &Cbo_DebutAn, &Cbo_FinPeriode, &Cbo_FinAn,
-                                  &Lst_Periode}) {
+  for (ui::Control* c :
+       Controles{&Cbo_DebutPeriode, &Cbo_DebutAn, &Cbo_FinPeriode, &Cbo_FinAn, &Lst_Periode}) {
     c->SetFont(ui::kFixedFont);
   }
   for (ui::Control* c :

@@ -21,15 +21,15 @@ void Ouvrir_Fichiers(Variable& v) {
 }
 
 void Fermer_Fichiers(Variable& v) {
-  for (dba::Record* r : {&v.Enr_ArchiveBull, &v.Enr_CivilAidant, &v.Enr_CivilAide,
-                         &v.Enr_Association, &v.Enr_Contrat, &v.Enr_DetailCalcul,
-                         &v.Enr_RubSaisie, &v.Enr_RubCharge, &v.Enr_Tempo}) {
+  for (dba::Record* r :
+       {&v.Enr_ArchiveBull, &v.Enr_CivilAidant, &v.Enr_CivilAide, &v.Enr_Association,
+        &v.Enr_Contrat, &v.Enr_DetailCalcul, &v.Enr_RubSaisie, &v.Enr_RubCharge, &v.Enr_Tempo}) {
     *r = dba::Record();
   }
-  for (auto* f : {&v.Fic_PeriodesPaie, &v.Fic_AidantsArchiveBull, &v.Fic_AidesArchiveBull,
-                  &v.Fic_Association, &v.Fic_CivilAidant, &v.Fic_CivilAide, &v.Fic_ArchiveBull,
-                  &v.Fic_Tempo, &v.Fic_RubCharge, &v.Fic_RubSaisie, &v.Fic_DetailCalcul,
-                  &v.Fic_Contrat}) {
+  for (auto* f :
+       {&v.Fic_PeriodesPaie, &v.Fic_AidantsArchiveBull, &v.Fic_AidesArchiveBull, &v.Fic_Association,
+        &v.Fic_CivilAidant, &v.Fic_CivilAide, &v.Fic_ArchiveBull, &v.Fic_Tempo, &v.Fic_RubCharge,
+        &v.Fic_RubSaisie, &v.Fic_DetailCalcul, &v.Fic_Contrat}) {
     f->reset();
   }
   v.TheDatabase.reset();
