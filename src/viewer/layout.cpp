@@ -63,19 +63,19 @@ void Frm_VisualisationBulletin::Layout() {
 void Frm_VisualisationBulletin::LayoutHeader() {
   Place(Etq_Entete1, 120, 120, 9255, kRowHeight, ui::kFixedFont);
   Place(Etq_Entete2, 120, 360, 9255, kRowHeight, ui::kFixedFont);
-  Place(Cdr_Cadre1, 120, 600, 4575, 1020, kTitleFont);
-  Place(Cdr_Cadre4, 4800, 600, 4575, 1020, kTitleFont);
-  int top = 180;
+  Place(Cdr_Cadre1, 120, 600, 4575, 1005, kTitleFont);
+  Place(Cdr_Cadre4, 4800, 600, 4575, 1005, kTitleFont);
+  int top = 135;
   for (ui::Label* l : {&Etq_SigleEmpl, &Etq_AdresseEmpl, &Etq_ComplAdrEmpl, &Etq_VilleEmpl}) {
     l->SetContainer(&Cdr_Cadre1);
     Place(*l, 120, top, 4335, kRowHeight, ui::kFixedFont);
-    top += 225;
+    top += 210;
   }
-  top = 180;
+  top = 135;
   for (ui::Label* l : {&Etq_Aidant, &Etq_AdresseAidant, &Etq_ComplAdrAidant, &Etq_VilleAidant}) {
     l->SetContainer(&Cdr_Cadre4);
     Place(*l, 120, top, 4335, kRowHeight, ui::kFixedFont);
-    top += 225;
+    top += 210;
   }
   Place(Cdr_ConvCol, 120, 1650, 9255, 330, kTitleFont);
   Etq_ConvCol.SetContainer(&Cdr_ConvCol);
