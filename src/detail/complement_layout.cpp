@@ -1,14 +1,18 @@
 #include <initializer_list>
 
 #include "detail/frm_complement.h"
+#include "help/context_ids.h"
 
 namespace vantelor {
 
 namespace {
 
-constexpr int kAideComplement = 20;
+constexpr int kAideComplement = help::kContexteDetail;
 // Height of one line of a frame's labels.
 constexpr int kLigne = 240;
+// One character of the fixed-pitch font, and an amount of 9 characters with its margin.
+constexpr int kCaractere = 99;
+constexpr int kMontant = 9 * kCaractere + 60;
 
 void Placer(ui::Control& c, ui::Control* cadre, int left, int top, int width, int height) {
   c.SetContainer(cadre);
@@ -72,36 +76,36 @@ void Frm_Complement::LayoutPied() {
   Cdr_PiedBulletin.SetHelpContextID(kAideComplement);
 
   Label23.SetCaption("     BRUT   NET FISC.      HEURES");
-  Placer(Label23, p, 840, 300, 3780, 225);
+  Placer(Label23, p, 840, 300, 33 * kCaractere, 225);
   Placer(Label16, p, 240, 600, 540, 225);
   Placer(Label17, p, 240, 840, 540, 225);
-  const int colonnes[] = {840, 2100, 3360};
+  const int colonnes[] = {840, 840 + 12 * kCaractere, 840 + 24 * kCaractere};
   ui::Label* mois[] = {&Etq_BrutM, &Etq_NetFiscM, &Etq_HresM};
   ui::Label* cumul[] = {&Etq_BrutC, &Etq_NetFiscC, &Etq_HresC};
   for (int i = 0; i < 3; ++i) {
-    Placer(*mois[i], p, colonnes[i], 600, 1050, 225);
-    Placer(*cumul[i], p, colonnes[i], 840, 1050, 225);
+    Placer(*mois[i], p, colonnes[i], 600, kMontant, 225);
+    Placer(*cumul[i], p, colonnes[i], 840, kMontant, 225);
   }
   Line5.SetContainer(p);
-  Line5.SetPoints(840, 540, 4410, 540);
+  Line5.SetPoints(840, 540, 840 + 33 * kCaractere, 540);
 
   Placer(Lab_ChgPat, p, 5280, 300, 1695, 225);
-  Placer(Lab_Gain, p, 6975, 300, 1080, 225);
-  Placer(Lab_Retenue, p, 8055, 300, 1080, 225);
-  Placer(Etq_ChargesPat, p, 5655, 600, 1050, 225);
-  Placer(Etq_Gains, p, 6990, 600, 1050, 225);
-  Placer(Etq_Retenues, p, 8070, 600, 1050, 225);
+  Placer(Lab_Gain, p, 7035, 300, 1020, 225);
+  Placer(Lab_Retenue, p, 8115, 300, 1020, 225);
+  Placer(Etq_ChargesPat, p, 5655, 600, kMontant, 225);
+  Placer(Etq_Gains, p, 7035, 600, kMontant, 225);
+  Placer(Etq_Retenues, p, 8115, 600, kMontant, 225);
   for (ui::Line* l : {&Line1, &Line2, &Line3, &Line4}) l->SetContainer(p);
   Line1.SetPoints(5280, 540, 9135, 540);
   Line2.SetPoints(5280, 870, 9135, 870);
-  Line3.SetPoints(6960, 300, 6960, 870);
-  Line4.SetPoints(8040, 300, 8040, 870);
+  Line3.SetPoints(6975, 300, 6975, 870);
+  Line4.SetPoints(8055, 300, 8055, 870);
 
   Placer(Label6, p, 5280, 1110, 1560, 225);
-  Placer(Etq_NetFrancs, p, 6990, 1110, 1050, 225);
-  Placer(Etq_Lib3, p, 8160, 1110, 900, 225);
-  Placer(Etq_NetEuros, p, 6990, 1350, 1050, 225);
-  Placer(Etq_Lib4, p, 8160, 1350, 900, 225);
+  Placer(Etq_NetFrancs, p, 7035, 1110, kMontant, 225);
+  Placer(Etq_Lib3, p, 8115, 1110, 900, 225);
+  Placer(Etq_NetEuros, p, 7035, 1350, kMontant, 225);
+  Placer(Etq_Lib4, p, 8115, 1350, 900, 225);
   for (ui::Label* l : {&Label23, &Etq_BrutM, &Etq_NetFiscM, &Etq_HresM, &Etq_BrutC, &Etq_NetFiscC,
                        &Etq_HresC, &Etq_ChargesPat, &Etq_Gains, &Etq_Retenues, &Etq_NetFrancs,
                        &Etq_Lib3, &Etq_NetEuros, &Etq_Lib4})
@@ -113,20 +117,21 @@ void Frm_Complement::LayoutPied() {
 }
 
 // The leave titles are one label: the values stand under its words, character for
-// character; Etq_Conges covers the title's two leading blanks.
+// character (x(n) is character n of Label2); Etq_Conges keeps the corner above them.
 void Frm_Complement::LayoutConges() {
   ui::Frame* f = &Frame1;
-  Placer(Frame1, &Cdr_PiedBulletin, 240, 1680, 5400, 1020);
-  Placer(Label2, f, 120, 180, 5160, 225);
-  Placer(Etq_Conges, f, 120, 180, 210, 225);
-  Placer(Label19, f, 540, 420, 720, 225);
-  Placer(Label20, f, 1590, 420, 600, 225);
-  Placer(Label21, f, 2955, 420, 720, 225);
-  Placer(Label22, f, 4110, 420, 600, 225);
-  Placer(Etq_CPHeures, f, 225, 660, 1050, 225);
-  Placer(Etq_CPJour, f, 1275, 660, 1050, 225);
-  Placer(Etq_CAHeures, f, 2640, 660, 1050, 225);
-  Placer(Etq_CAJour, f, 3795, 660, 1050, 225);
+  const auto x = [](int n) { return 120 + n * kCaractere; };
+  Placer(Frame1, &Cdr_PiedBulletin, 240, 1560, 5400, 1140);
+  Placer(Etq_Conges, f, 120, 120, 210, 225);
+  Placer(Label2, f, x(0), 330, 47 * kCaractere, 225);
+  Placer(Label19, f, x(10) - 570, 570, 570, 225);
+  Placer(Label20, f, x(20) - 450, 570, 450, 225);
+  Placer(Label21, f, x(33) - 570, 570, 570, 225);
+  Placer(Label22, f, x(44) - 450, 570, 450, 225);
+  Placer(Etq_CPHeures, f, x(1), 810, kMontant, 225);
+  Placer(Etq_CPJour, f, x(11), 810, kMontant, 225);
+  Placer(Etq_CAHeures, f, x(24), 810, kMontant, 225);
+  Placer(Etq_CAJour, f, x(35), 810, kMontant, 225);
   for (ui::Label* l :
        {&Label2, &Etq_Conges, &Etq_CPHeures, &Etq_CPJour, &Etq_CAHeures, &Etq_CAJour})
     l->SetFont(ui::kFixedFont);

@@ -1,17 +1,21 @@
 #include "detail/frm_detail_bs.h"
 
+#include "help/context_ids.h"
+
 namespace vantelor {
 
 namespace {
 
-// Help context of the detail window's controls (F1).
-constexpr int kAideDetail = 20;
+constexpr int kAideDetail = help::kContexteDetail;
 
 // Height of a list showing 20 rows of the fixed-pitch font, borders included.
 constexpr int kHauteurListe = 4260;
 constexpr int kHautListes = 600;
 // Width of a list's own scroll bar, which the right-hand neighbour covers.
 constexpr int kBarre = 255;
+// One character of the fixed-pitch font, and the space before a list's first character.
+constexpr int kCaractere = 99;
+constexpr int kMargeListe = 30;
 
 void Placer(ui::Control& c, ui::Control* cadre, int left, int top, int width, int height) {
   c.SetContainer(cadre);
@@ -60,23 +64,27 @@ void Frm_DetailBS::LayoutListes() {
   Placer(Etq_Salariale, f, 5340, 120, 1800, 255);
   Placer(Etq_Patronale, f, 9180, 120, 1800, 255);
 
+  // A number column's heading ends where its numbers end (`chiffres` characters of the
+  // fixed-pitch font); a text column's heading starts with the column.
   struct Colonne {
     ui::Label* titre;
     ui::ListBox* liste;
-    int left, width;
+    int left, width, chiffres, largeurTitre;
   };
   const Colonne colonnes[] = {
-      {&Etq_CodeRub, &Lst_CodeRub, 120, 780},
-      {&Etq_LibRub, &Lst_LibRub, 900, 3060},
-      {&Etq_BaseSal, &Lst_BaseSal, 4335, 1140},
-      {&Etq_TauxSal, &Lst_TauxSal, 5475, 1140},
-      {&Etq_MontantSal, &Lst_MontantSal, 6615, 1140},
-      {&Etq_BasePat, &Lst_BasePat, 8130, 1140},
-      {&Etq_TauxPat, &Lst_TauxPat, 9270, 1020},
-      {&Etq_MontantPat, &Lst_MontantPat, 10290, 1140},
+      {&Etq_CodeRub, &Lst_CodeRub, 120, 780, 0, 660},
+      {&Etq_LibRub, &Lst_LibRub, 900, 3060, 0, 1500},
+      {&Etq_BaseSal, &Lst_BaseSal, 4335, 1140, 10, 420},
+      {&Etq_TauxSal, &Lst_TauxSal, 5475, 1140, 10, 420},
+      {&Etq_MontantSal, &Lst_MontantSal, 6615, 1140, 10, 660},
+      {&Etq_BasePat, &Lst_BasePat, 8130, 1140, 10, 420},
+      {&Etq_TauxPat, &Lst_TauxPat, 9270, 1020, 9, 420},
+      {&Etq_MontantPat, &Lst_MontantPat, 10290, 1140, 10, 660},
   };
   for (const Colonne& c : colonnes) {
-    Placer(*c.titre, f, c.left, 360, c.width, 255);
+    const int titre =
+        c.chiffres ? c.left + kMargeListe + c.chiffres * kCaractere - c.largeurTitre : c.left;
+    Placer(*c.titre, f, titre, 360, c.largeurTitre, 255);
     Placer(*c.liste, f, c.left, kHautListes, c.width + kBarre, kHauteurListe);
     c.liste->SetFont(ui::kFixedFont);
     c.liste->SetHelpContextID(kAideDetail);
