@@ -1,5 +1,12 @@
 #include "selection/selection_screen.h"
 
+#include "data/step.h"
+#include "selection/key_list.h"
+#include "selection/person_access.h"
+#include "selection/search_tally.h"
+#include "text/text.h"
+#include "ui/busy.h"
+
 namespace vantelor {
 
 // Gestion_Recherche is run by the person lookup after every code check; it stays first
@@ -8,6 +15,146 @@ void SelectionScreen::Gestion_Recherche() {
   Cmd_Recherche.SetEnabled(!Txt_CodeAidant.Text().empty() || !Txt_CodeAide.Text().empty());
 }
 
-void SelectionScreen::WireSearch() {}
+// ---- Payslip search, OK and Sortir
+
+namespace {
+
+constexpr int kCleAssociation = 17;  // length of a "prestataire" archive key
+
+std::string PhraseRecherche(std::string_view fichier, std::string_view code) {
+  return "SELECT " + std::string(fichier) + " AVEC 0 = \"" + std::string(code) + "]\" PAR-DECR 0";
+}
+
+// Adds a newly offered year to both year boxes at its place in the list of years.
+void OffrirAnnee(ui::ComboBox& debut, ui::ComboBox& fin, const BilanRecherche& bilan,
+                 int position) {
+  const auto& annees = bilan.Annees();
+  if (position == static_cast<int>(annees.size()) - 1) {
+    debut.AddItem(annees.back());
+    fin.AddItem(annees.back());
+    return;
+  }
+  // Only a search across several people finds a year newer than one already offered.
+  debut.Clear();
+  fin.Clear();
+  for (const std::string& annee : annees) {
+    debut.AddItem(annee);
+    fin.AddItem(annee);
+  }
+}
+
+// A search by care recipient takes every payslip; one by caregiver takes those of the
+// activities ticked, and only "mandataire" ones of the care recipient when one is given.
+bool BulletinAccepte(const SelectionScreen& s, bool parAide, const std::string& cle) {
+  if (parAide) return true;
+  const std::string& aide = s.Txt_CodeAide.Text();
+  if (text::Length(cle) == kCleAssociation) return s.Cac_Prestataire.Value() == 1 && aide.empty();
+  return s.Cac_Mandataire.Value() == 1 && (aide.empty() || text::Mid(cle, 15, 5) == aide);
+}
+
+// The years run newest first: the default period goes from January of the year before
+// the newest one up to the newest month found. Choosing the items runs the period boxes'
+// own handling, which enables Lister.
+void ProposerPeriode(SelectionScreen& s, int moisDernier) {
+  s.Cbo_DebutPeriode.SetListIndex(0);
+  s.Cbo_DebutAn.SetListIndex(s.Cbo_DebutAn.ListCount() >= 2 ? 1 : 0);
+  s.Cbo_FinPeriode.SetListIndex(moisDernier - 1);
+  s.Cbo_FinAn.SetListIndex(0);
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           &s.Cdr_Periode, &s.Etq_DebutPeriode, &s.Cbo_DebutPeriode, &s.Cbo_DebutAn,
+           &s.Etq_FinPeriode, &s.Cbo_FinPeriode, &s.Cbo_FinAn}) {
+    c->SetEnabled(true);
+  }
+}
+
+}  // namespace
+
+void SelectionScreen::WireSearch() {
+  Cmd_Recherche.OnClick = [this] { Cmd_Recherche_Click(); };
+  Cmd_OK.OnClick = [this] { Cmd_OK_Click(); };
+  Cmd_Sortir.OnClick = [this] { Cmd_Sortir_Click(); };
+}
+
+void SelectionScreen::Cmd_Recherche_Click() {
+  if (Cac_Mandataire.Value() != 1 && Cac_Prestataire.Value() != 1) {
+    ui::desktop().MessageBox("Vous devez choisir une activité.", ui::kInformation, "");
+    return;
+  }
+  ui::BusyBracket busy(*this);
+  Desactiver_Periode();
+  Cmd_Recherche.SetEnabled(true);
+  Rechercher();
+  busy.End();
+}
+
+void SelectionScreen::Rechercher() {
+  // A database error ends the search where it stands; the screen keeps what it got.
+  if (!Txt_CodeAidant.Text().empty()) {
+    dba::RunStep([&] { Recherche_Bulletin("AIDANT"); });
+  } else if (!Txt_CodeAide.Text().empty()) {
+    dba::RunStep([&] { Recherche_Bulletin("AIDE"); });
+  }
+}
+
+void SelectionScreen::Recherche_Bulletin(const std::string& Etre, const std::string& W_Couple) {
+  (void)W_Couple;  // part of the public signature, never read
+  W_ListeBulletins = dba::DynArray();
+  if (Etre != "AIDANT" && Etre != "AIDE") {
+    throw dba::Error(dba::kBadArgument,
+                     "Recherche_Bulletin: unknown person kind \"" + Etre + "\" (AIDANT or AIDE)");
+  }
+  const bool parAide = Etre == "AIDE";
+  const std::string code = parAide ? Txt_CodeAide.Text() : Txt_CodeAidant.Text();
+  const std::string_view nomIndex = parAide ? "AIDESARCHIVEBULL" : "AIDANTSARCHIVEBULL";
+  dba::File& index =
+      FichierOuvert(parAide ? v_.Fic_AidesArchiveBull : v_.Fic_AidantsArchiveBull, nomIndex);
+  if (!v_.TheDatabase) throw dba::Error(dba::kFileNotFound, "no database is open");
+  const dba::DynArray cles =
+      v_.TheDatabase->ExecuteSentence(dba::QueryCommand(PhraseRecherche(nomIndex, code), nomIndex));
+
+  FiltrePersonnes filtre(parAide ? Personne::Aide : Personne::Aidant, code,
+                         parAide ? v_.Fic_CivilAide : v_.Fic_CivilAidant, v_.DroitsFonction);
+  BilanRecherche bilan;
+  {
+    ListeCles liste(W_ListeBulletins);
+    PourChaqueAttribut(cles, [&](std::string_view cleIndex) {
+      if (!filtre.Autorise(cleIndex)) return;
+      const dba::Record enregistrement = index.ReadRecord(cleIndex);
+      const std::string annee = text::Mid(cleIndex, 6, 4);
+      for (int mois = 12; mois >= 1; --mois) {
+        const int valeurs = enregistrement.DCount(mois);
+        for (int v = 1; v <= valeurs; ++v) {
+          const std::string cle = enregistrement.Extract(mois, v);
+          if (!BulletinAccepte(*this, parAide, cle)) continue;
+          if (const int position = bilan.AjouterAnnee(annee); position >= 0) {
+            OffrirAnnee(Cbo_DebutAn, Cbo_FinAn, bilan, position);
+          }
+          if (cle.empty()) continue;
+          bilan.NoterPeriode(annee + (mois < 10 ? "0" : "") + std::to_string(mois));
+          liste.Ajouter(cle);
+        }
+      }
+    });
+  }
+  if (Cbo_DebutAn.ListCount() == 0) {
+    ui::desktop().MessageBox("Aucun bulletin correspondant aux critères.", ui::kExclamation,
+                             kTitreMessage);
+    return;
+  }
+  ProposerPeriode(*this, bilan.MoisDernierePeriode());
+}
+
+void SelectionScreen::Cmd_OK_Click() {
+  Txt_CodeAidant.SetText("");
+  Txt_CodeAide.SetText("");
+  Txt_CodeAidant.SetFocus();
+}
+
+void SelectionScreen::Cmd_Sortir_Click() {
+  W_ListeAidants = dba::DynArray();
+  W_ListeAides = dba::DynArray();
+  W_Sortir = true;
+  ui::desktop().CloseHostWindow();
+}
 
 }  // namespace vantelor

@@ -1,0 +1,40 @@
+#include "selection/listing_line.h"
+
+#include "text/text.h"
+
+namespace vantelor {
+
+int ValeurChiffres(std::string_view chiffres) {
+  if (chiffres.empty() || chiffres.size() > 9) return -1;
+  int valeur = 0;
+  for (char c : chiffres) {
+    if (c < '0' || c > '9') return -1;
+    valeur = valeur * 10 + (c - '0');
+  }
+  return valeur;
+}
+
+std::string BornePeriode(const ui::ComboBox& annee, const ui::ComboBox& mois) {
+  const int numero = mois.ListIndex() + 1;
+  std::string borne = annee.List(annee.ListIndex());
+  borne += static_cast<char>('0' + numero / 10 % 10);
+  borne += static_cast<char>('0' + numero % 10);
+  return borne;
+}
+
+std::string TextePeriode(std::string_view cleArchive) {
+  const int annee = ValeurChiffres(text::Mid(cleArchive, 9, 4));
+  const std::string mois = text::Mid(cleArchive, 13, 2);
+  if (annee < 0 || mois.size() != 2) return {};
+  return text::PeriodText(annee, ValeurChiffres(mois));
+}
+
+std::string NomComplet(const dba::DynArray& civil) {
+  return civil(1) + " " + civil(2) + " " + civil(3);
+}
+
+std::string LigneListe(std::string_view textePeriode, std::string_view nom) {
+  return text::PadRight(textePeriode, kLargeurPeriode) + std::string(nom);
+}
+
+}  // namespace vantelor

@@ -1,0 +1,51 @@
+#include "selection/person_access.h"
+
+#include "text/text.h"
+
+namespace vantelor {
+
+namespace {
+constexpr int kLongueurCode = 5;
+}
+
+std::string CodeAcces(Personne personne, const dba::DynArray& civil) {
+  if (personne == Personne::Aidant) return civil(31);
+  return text::Left(civil(40), 3);
+}
+
+dba::File& FichierOuvert(const std::shared_ptr<dba::File>& file, std::string_view name) {
+  if (!file) throw dba::Error(dba::kFileNotFound, "file " + std::string(name) + " is not open");
+  return *file;
+}
+
+FiltrePersonnes::FiltrePersonnes(Personne personne, std::string_view code,
+                                 std::shared_ptr<dba::File> civil,
+                                 std::shared_ptr<rights::FunctionAccess> droits)
+    : personne_(personne),
+      codeComplet_(text::Length(code) == kLongueurCode),
+      civil_(std::move(civil)),
+      droits_(std::move(droits)) {}
+
+bool FiltrePersonnes::Autorise(std::string_view cleIndex) {
+  if (codeComplet_) return true;
+  const std::string codePersonne = text::Left(cleIndex, kLongueurCode);
+  if (auto it = reponses_.find(codePersonne); it != reponses_.end()) return it->second;
+  const bool reponse = Verifier(codePersonne);
+  reponses_.emplace(codePersonne, reponse);
+  return reponse;
+}
+
+bool FiltrePersonnes::Verifier(const std::string& codePersonne) {
+  dba::Record civil;
+  try {
+    civil = FichierOuvert(civil_, personne_ == Personne::Aidant ? "CIVILAIDANT" : "CIVILAIDE")
+                .ReadRecord(codePersonne);
+  } catch (const dba::Error& e) {
+    if (e.IsRecordNotFound()) return false;
+    throw;
+  }
+  // No rights object: nobody can be let through.
+  return droits_ && droits_->PersonAccess(CodeAcces(personne_, civil), 0);
+}
+
+}  // namespace vantelor

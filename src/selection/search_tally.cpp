@@ -1,0 +1,27 @@
+#include "selection/search_tally.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "selection/listing_line.h"
+#include "text/text.h"
+
+namespace vantelor {
+
+int BilanRecherche::AjouterAnnee(const std::string& annee) {
+  // Descending order: the first year offered that is older than this one.
+  auto it = std::lower_bound(annees_.begin(), annees_.end(), annee, std::greater<>());
+  if (it != annees_.end() && *it == annee) return -1;
+  return static_cast<int>(annees_.insert(it, annee) - annees_.begin());
+}
+
+void BilanRecherche::NoterPeriode(const std::string& periode) {
+  if (derniere_.empty() || periode > derniere_) derniere_ = periode;
+}
+
+int BilanRecherche::MoisDernierePeriode() const {
+  const int m = ValeurChiffres(text::Mid(derniere_, 5, 2));
+  return m >= 1 && m <= 12 ? m : 0;
+}
+
+}  // namespace vantelor
