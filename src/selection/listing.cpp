@@ -1,9 +1,9 @@
 #include "selection/selection_screen.h"
 
+#include "component/state/procedure.h"
 #include "data/step.h"
 #include "selection/key_list.h"
 #include "selection/listing_line.h"
-#include "selection/person_access.h"
 #include "text/text.h"
 #include "ui/busy.h"
 

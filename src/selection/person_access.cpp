@@ -1,5 +1,6 @@
 #include "selection/person_access.h"
 
+#include "component/state/procedure.h"
 #include "text/text.h"
 
 namespace vantelor {
@@ -11,11 +12,6 @@ constexpr int kLongueurCode = 5;
 std::string CodeAcces(Personne personne, const dba::DynArray& civil) {
   if (personne == Personne::Aidant) return civil(31);
   return text::Left(civil(40), 3);
-}
-
-dba::File& FichierOuvert(const std::shared_ptr<dba::File>& file, std::string_view name) {
-  if (!file) throw dba::Error(dba::kFileNotFound, "file " + std::string(name) + " is not open");
-  return *file;
 }
 
 FiltrePersonnes::FiltrePersonnes(Personne personne, std::string_view code,

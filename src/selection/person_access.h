@@ -19,10 +19,6 @@ enum class Personne { Aidant, Aide };
 // recipient's.
 std::string CodeAcces(Personne personne, const dba::DynArray& civil);
 
-// The handle of an open file; throws dba::Error(kFileNotFound) naming the file when the
-// component has not opened it (Init not run).
-dba::File& FichierOuvert(const std::shared_ptr<dba::File>& file, std::string_view name);
-
 // Decides whether the payslips of an archive-index record may be shown, by the person its
 // key names (characters 1-5). A search by a whole code needs no check: that code went
 // through the rights check when it was typed. A search by a partial code reaches other

@@ -1,5 +1,6 @@
 #include "selection/selection_screen.h"
 
+#include "component/state/procedure.h"
 #include "data/step.h"
 #include "selection/key_list.h"
 #include "selection/person_access.h"
@@ -108,9 +109,8 @@ void SelectionScreen::Recherche_Bulletin(const std::string& Etre, const std::str
   const std::string_view nomIndex = parAide ? "AIDESARCHIVEBULL" : "AIDANTSARCHIVEBULL";
   dba::File& index =
       FichierOuvert(parAide ? v_.Fic_AidesArchiveBull : v_.Fic_AidantsArchiveBull, nomIndex);
-  if (!v_.TheDatabase) throw dba::Error(dba::kFileNotFound, "no database is open");
   const dba::DynArray cles =
-      v_.TheDatabase->ExecuteSentence(dba::QueryCommand(PhraseRecherche(nomIndex, code), nomIndex));
+      LaBase(v_).ExecuteSentence(dba::QueryCommand(PhraseRecherche(nomIndex, code), nomIndex));
 
   FiltrePersonnes filtre(parAide ? Personne::Aide : Personne::Aidant, code,
                          parAide ? v_.Fic_CivilAide : v_.Fic_CivilAidant, v_.DroitsFonction);
