@@ -8,18 +8,21 @@ void ListeCles::Ajouter(std::string_view cle) {
   ++nombre_;
 }
 
-void PourChaqueAttribut(const dba::DynArray& liste,
-                        const std::function<void(std::string_view)>& visite) {
-  const std::string_view texte = liste.Text();
+void PourChaqueChamp(std::string_view texte, char marque,
+                     const std::function<void(std::string_view)>& visite) {
   if (texte.empty()) return;
   std::size_t debut = 0;
   for (;;) {
-    const std::size_t fin = texte.find(dba::kAttributeMark, debut);
-    visite(
-        texte.substr(debut, fin == std::string_view::npos ? std::string_view::npos : fin - debut));
-    if (fin == std::string_view::npos) return;
+    const std::size_t fin = texte.find(marque, debut);
+    if (fin == std::string_view::npos) return visite(texte.substr(debut));
+    visite(texte.substr(debut, fin - debut));
     debut = fin + 1;
   }
+}
+
+void PourChaqueAttribut(const dba::DynArray& liste,
+                        const std::function<void(std::string_view)>& visite) {
+  PourChaqueChamp(liste.Text(), dba::kAttributeMark, visite);
 }
 
 }  // namespace vantelor

@@ -1,7 +1,8 @@
 #pragma once
-// W_ListeBulletins holds one archive key per attribute, and a search across several
-// people may gather thousands. Appending or reading attribute n of a dynamic array walks
-// the text from its start; these two helpers build and read such a list in one pass.
+// W_ListeBulletins holds one archive key per attribute, and a search may gather thousands
+// (a month of an index record may hold as many values). Appending or reading element n of
+// a dynamic array walks the text from its start; these helpers build and read such lists
+// in one pass.
 
 #include <functional>
 #include <string>
@@ -29,6 +30,11 @@ class ListeCles {
   std::string texte_;
   int nombre_ = 0;
 };
+
+// Calls `visite` with each field of `texte` separated by `marque`, from the first to the
+// last (none for an empty text), as Extract gives them for n from 1 to the count.
+void PourChaqueChamp(std::string_view texte, char marque,
+                     const std::function<void(std::string_view)>& visite);
 
 // Calls `visite` with each attribute of `liste`, from the first to the last (none for an
 // empty list), as Extract(i) gives them for i from 1 to ElementCount().

@@ -46,7 +46,7 @@ void OffrirAnnee(ui::ComboBox& debut, ui::ComboBox& fin, const BilanRecherche& b
 
 // A search by care recipient takes every payslip; one by caregiver takes those of the
 // activities ticked, and only "mandataire" ones of the care recipient when one is given.
-bool BulletinAccepte(const SelectionScreen& s, bool parAide, const std::string& cle) {
+bool BulletinAccepte(const SelectionScreen& s, bool parAide, std::string_view cle) {
   if (parAide) return true;
   const std::string& aide = s.Txt_CodeAide.Text();
   if (text::Length(cle) == kCleAssociation) return s.Cac_Prestataire.Value() == 1 && aide.empty();
@@ -122,17 +122,16 @@ void SelectionScreen::Recherche_Bulletin(const std::string& Etre, const std::str
       const dba::Record enregistrement = index.ReadRecord(cleIndex);
       const std::string annee = text::Mid(cleIndex, 6, 4);
       for (int mois = 12; mois >= 1; --mois) {
-        const int valeurs = enregistrement.DCount(mois);
-        for (int v = 1; v <= valeurs; ++v) {
-          const std::string cle = enregistrement.Extract(mois, v);
-          if (!BulletinAccepte(*this, parAide, cle)) continue;
+        const std::string valeurs = enregistrement.Extract(mois);
+        PourChaqueChamp(valeurs, dba::kValueMark, [&](std::string_view cle) {
+          if (!BulletinAccepte(*this, parAide, cle)) return;
           if (const int position = bilan.AjouterAnnee(annee); position >= 0) {
             OffrirAnnee(Cbo_DebutAn, Cbo_FinAn, bilan, position);
           }
-          if (cle.empty()) continue;
+          if (cle.empty()) return;
           bilan.NoterPeriode(annee + (mois < 10 ? "0" : "") + std::to_string(mois));
           liste.Ajouter(cle);
-        }
+        });
       }
     });
   }

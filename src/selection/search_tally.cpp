@@ -12,7 +12,9 @@ int BilanRecherche::AjouterAnnee(const std::string& annee) {
   // Descending order: the first year offered that is older than this one.
   auto it = std::lower_bound(annees_.begin(), annees_.end(), annee, std::greater<>());
   if (it != annees_.end() && *it == annee) return -1;
-  return static_cast<int>(annees_.insert(it, annee) - annees_.begin());
+  const auto position = it - annees_.begin();
+  annees_.insert(it, annee);
+  return static_cast<int>(position);
 }
 
 void BilanRecherche::NoterPeriode(const std::string& periode) {

@@ -44,8 +44,8 @@ TEST(Listing, KeepsThePayslipsWithinTheBoundsJanuaryAndDecemberIncluded) {
       {2, "2003", 5, "2003", {}},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(::testing::Message() << row.moisDebut << "/" << row.anDebut << " - "
-                                      << row.moisFin << "/" << row.anFin);
+    SCOPED_TRACE(::testing::Message() << row.moisDebut << "/" << row.anDebut << " - " << row.moisFin
+                                      << "/" << row.anFin);
     s.ChoisirPeriode(row.moisDebut, row.anDebut, row.moisFin, row.anFin);
     s.Lister();
     EXPECT_EQ(s.Cles(), row.cles);
@@ -59,9 +59,9 @@ TEST(Listing, KeepsThePayslipsWithinTheBoundsJanuaryAndDecemberIncluded) {
 
 TEST(Listing, ForACaregiverNamesTheEmployerInASeventeenCharacterColumn) {
   ListingScene s;
-  const Lignes cles = {Mandataire("00012", 2003, 12, "00999"), Mandataire("00012", 2003, 9, "00345"),
-                       Mandataire("00012", 2003, 8, "00346"), Prestataire("00012", 2003, 3),
-                       Prestataire("00012", 2003, 2)};
+  const Lignes cles = {Mandataire("00012", 2003, 12, "00999"),
+                       Mandataire("00012", 2003, 9, "00345"), Mandataire("00012", 2003, 8, "00346"),
+                       Prestataire("00012", 2003, 3), Prestataire("00012", 2003, 2)};
   s.Bulletins(cles);
   s.TaperAidant("00012");
   s.Rechercher();
@@ -83,14 +83,15 @@ TEST(Listing, ForACaregiverNamesTheEmployerInASeventeenCharacterColumn) {
 TEST(Listing, ForACareRecipientNamesTheCaregivers) {
   ListingScene s;
   // Caregiver 00077 has no civil record any more.
-  const Lignes cles = {Mandataire("00077", 2004, 2, "00345"), Mandataire("00012", 2004, 1, "00345")};
+  const Lignes cles = {Mandataire("00077", 2004, 2, "00345"),
+                       Mandataire("00012", 2004, 1, "00345")};
   s.Bulletins(cles);
   s.TaperAide("00345");
   s.Rechercher();
   s.Lister();
   EXPECT_EQ(s.ecran().Etq_Employeur.Caption(), "Employé");
-  EXPECT_EQ(s.Affichees(), (Lignes{"FÉVRIER 2004          AIDANT SUPPRIME",
-                                   "JANVIER 2004     Mme DUPONT Marie"}));
+  EXPECT_EQ(s.Affichees(),
+            (Lignes{"FÉVRIER 2004          AIDANT SUPPRIME", "JANVIER 2004     Mme DUPONT Marie"}));
   EXPECT_EQ(s.Cles(), cles);
 }
 
@@ -178,7 +179,8 @@ TEST(Listing, ListsMoreThanThirtyTwoThousandPayslipsWhole) {
   s.Lister();
   ASSERT_EQ(s.Cles().size(), static_cast<std::size_t>(kNombre));
   EXPECT_EQ(s.Affichees().size(), static_cast<std::size_t>(kNombre));
-  EXPECT_EQ(s.Cles().back(), Mandataire("00012", 2004, 1, "00345") + std::to_string(10000 + kNombre - 1));
+  EXPECT_EQ(s.Cles().back(),
+            Mandataire("00012", 2004, 1, "00345") + std::to_string(10000 + kNombre - 1));
 }
 
 }  // namespace

@@ -25,14 +25,20 @@ TEST(Search, OffersTheYearsNewestFirstAndADefaultPeriod) {
     Cles annees;
     const char* periode;
   } rows[] = {
-      {"two years", {Prestataire("00012", 2003, 3), Prestataire("00012", 2003, 11),
-                     Prestataire("00012", 2004, 2), Prestataire("00012", 2004, 6)},
-       {"2004", "2003"}, "Janvier 2003 - Juin 2004"},
-      {"one year", {Prestataire("00012", 2003, 2), Prestataire("00012", 2003, 9)},
-       {"2003"}, "Janvier 2003 - Septembre 2003"},
-      {"three years", {Prestataire("00012", 2002, 12), Prestataire("00012", 2003, 1),
-                       Prestataire("00012", 2004, 12)},
-       {"2004", "2003", "2002"}, "Janvier 2003 - Décembre 2004"},
+      {"two years",
+       {Prestataire("00012", 2003, 3), Prestataire("00012", 2003, 11),
+        Prestataire("00012", 2004, 2), Prestataire("00012", 2004, 6)},
+       {"2004", "2003"},
+       "Janvier 2003 - Juin 2004"},
+      {"one year",
+       {Prestataire("00012", 2003, 2), Prestataire("00012", 2003, 9)},
+       {"2003"},
+       "Janvier 2003 - Septembre 2003"},
+      {"three years",
+       {Prestataire("00012", 2002, 12), Prestataire("00012", 2003, 1),
+        Prestataire("00012", 2004, 12)},
+       {"2004", "2003", "2002"},
+       "Janvier 2003 - Décembre 2004"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.cas);
@@ -70,11 +76,8 @@ TEST(Search, AcceptsByActivityAndCareRecipient) {
     const char* aide;
     Cles acceptees;
   } rows[] = {
-      {true, true, "", {m346, p, m345}},
-      {true, false, "", {m346, m345}},
-      {false, true, "", {p}},
-      {true, true, "00345", {m345}},
-      {true, false, "00346", {m346}},
+      {true, true, "", {m346, p, m345}}, {true, false, "", {m346, m345}}, {false, true, "", {p}},
+      {true, true, "00345", {m345}},     {true, false, "00346", {m346}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(::testing::Message() << "mandataire " << row.mandataire << " prestataire "
@@ -141,7 +144,7 @@ TEST(Search, WithoutAnActivityAsksForOneAndChangesNothing) {
   const std::size_t pointeurs = s.desktop.PointerChanges().size();
   s.Rechercher();
   EXPECT_EQ(s.desktop.LastMessage(), (ui::MessageRecord{"Vous devez choisir une activité.",
-                                                       ui::kInformation, "", ui::kAnswerOk}));
+                                                        ui::kInformation, "", ui::kAnswerOk}));
   EXPECT_EQ(s.ecran().W_ListeBulletins.Text(), "before");
   EXPECT_EQ(s.desktop.PointerChanges().size(), pointeurs);
 }
@@ -165,8 +168,8 @@ TEST(Search, RunsBusyAndGivesTheScreenBack) {
 TEST(Search, ADatabaseErrorStopsTheSearchWhereItStands) {
   SearchScene s;
   s.Bulletins({Prestataire("00012", 2004, 5), Prestataire("00012", 2003, 3)});
-  s.v.Fic_AidantsArchiveBull =
-      std::make_shared<FichierEnPanne>(s.v.Fic_AidantsArchiveBull, std::set<std::string>{"000122003"});
+  s.v.Fic_AidantsArchiveBull = std::make_shared<FichierEnPanne>(s.v.Fic_AidantsArchiveBull,
+                                                                std::set<std::string>{"000122003"});
   s.TaperAidant("00012");
   s.Rechercher();
   EXPECT_EQ(s.ClesTrouvees(), (Cles{Prestataire("00012", 2004, 5)}));
@@ -209,7 +212,7 @@ TEST(SearchByPartialCode, KeepsOnlyThePeopleTheRightsAllow) {
   s.TaperAidant("0001");
   s.Rechercher();
   EXPECT_EQ(s.ClesTrouvees(), (Cles{Prestataire("00015", 2002, 8), Prestataire("00015", 2002, 6),
-                                  Prestataire("00012", 2004, 3), Prestataire("00012", 2003, 3)}));
+                                    Prestataire("00012", 2004, 3), Prestataire("00012", 2003, 3)}));
   // One question per person with a civil record, however many years it has.
   EXPECT_EQ(s.droits->questions, (Cles{"ACC", "ACC2", "ACC"}));
 }
