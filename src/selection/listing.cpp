@@ -1,17 +1,16 @@
 #include "selection/selection_screen.h"
 
 #include "component/state/procedure.h"
+#include "data/civil_record.h"
+#include "data/employer_records.h"
 #include "data/step.h"
 #include "selection/key_list.h"
 #include "selection/listing_line.h"
-#include "text/text.h"
 #include "ui/busy.h"
 
 namespace vantelor {
 
 namespace {
-
-constexpr int kCleAssociation = 17;  // length of a "prestataire" archive key
 
 // The error rule of a listing: until the first caregiver or care-recipient lookup of a
 // click, an error ends the click and reaches the host; from that lookup on, a failing
@@ -36,13 +35,14 @@ class EtapesListe {
 // care recipient when a caregiver is fixed, the caregiver when a care recipient is. A read
 // that fails for another reason than a missing record, once errors are skipped, leaves
 // the name blank rather than showing the record read before it.
-std::string AutrePartie(Variable& v, bool parAidant, std::string_view cle, EtapesListe& etapes) {
+std::string AutrePartie(Variable& v, bool parAidant, const dba::ArchiveKey& cle,
+                        EtapesListe& etapes) {
   std::string nom;
-  if (text::Length(cle) == kCleAssociation) {
+  if (cle.IsPrestataire()) {
     etapes.Executer([&] {
       v.Enr_Association =
-          FichierOuvert(v.Fic_Association, "ASSOCIATION").ReadRecord(text::Mid(cle, 15, 3));
-      nom = v.Enr_Association(1);
+          FichierOuvert(v.Fic_Association, "ASSOCIATION").ReadRecord(cle.AssociationCode());
+      nom = dba::AssociationView(v.Enr_Association).Name();
     });
     return nom;
   }
@@ -50,9 +50,9 @@ std::string AutrePartie(Variable& v, bool parAidant, std::string_view cle, Etape
   dba::Record& civil = parAidant ? v.Enr_CivilAide : v.Enr_CivilAidant;
   const std::uint32_t statut = etapes.Executer([&] {
     civil = parAidant
-                ? FichierOuvert(v.Fic_CivilAide, "CIVILAIDE").ReadRecord(text::Mid(cle, 15, 5))
-                : FichierOuvert(v.Fic_CivilAidant, "CIVILAIDANT").ReadRecord(text::Left(cle, 5));
-    nom = NomComplet(civil);
+                ? FichierOuvert(v.Fic_CivilAide, "CIVILAIDE").ReadRecord(cle.CareRecipientCode())
+                : FichierOuvert(v.Fic_CivilAidant, "CIVILAIDANT").ReadRecord(cle.CaregiverCode());
+    nom = dba::CivilView(civil).ListingName();
   });
   if (statut == dba::kRecordNotFound) nom = parAidant ? kAideSupprime : kAidantSupprime;
   return nom;
@@ -79,14 +79,15 @@ void SelectionScreen::Cmd_Lister_Click() {
   Lst_Periode.Clear();
 
   EtapesListe etapes;
-  PourChaqueAttribut(W_ListeBulletins, [&](std::string_view cle) {
-    const std::string periode = text::Mid(cle, 9, 6);
+  PourChaqueAttribut(W_ListeBulletins, [&](std::string_view texte) {
+    const dba::ArchiveKey cle(texte);
+    const std::string periode = cle.Period();
     if (periode < debut || periode > fin) return;
     // The key and its line go in together, so that the two lists stay line for line
     // even when an error ends the click half-way.
     const std::string ligne =
         LigneListe(TextePeriode(cle), AutrePartie(v_, parAidant, cle, etapes));
-    Lst_CodeArchive.AddItem(std::string(cle));
+    Lst_CodeArchive.AddItem(cle.Text());
     Lst_Periode.AddItem(ligne);
   });
   Cmd_Imprimer.SetEnabled(true);

@@ -22,15 +22,11 @@ std::string BornePeriode(const ui::ComboBox& annee, const ui::ComboBox& mois) {
   return borne;
 }
 
-std::string TextePeriode(std::string_view cleArchive) {
-  const int annee = ValeurChiffres(text::Mid(cleArchive, 9, 4));
-  const std::string mois = text::Mid(cleArchive, 13, 2);
+std::string TextePeriode(const dba::ArchiveKey& cle) {
+  const int annee = ValeurChiffres(cle.Year());
+  const std::string mois = cle.Month();
   if (annee < 0 || mois.size() != 2) return {};
   return text::PeriodText(annee, ValeurChiffres(mois));
-}
-
-std::string NomComplet(const dba::DynArray& civil) {
-  return civil(1) + " " + civil(2) + " " + civil(3);
 }
 
 std::string LigneListe(std::string_view textePeriode, std::string_view nom) {

@@ -1,18 +1,22 @@
 #include "selection/person_access.h"
 
 #include "component/state/procedure.h"
+#include "data/civil_record.h"
 #include "text/text.h"
 
 namespace vantelor {
 
 namespace {
+
 constexpr int kLongueurCode = 5;
+
+// The code the rights object judges a person by, as the code check hands it over.
+std::string CodeAcces(Personne personne, const dba::DynArray& civil) {
+  if (personne == Personne::Aidant) return dba::CivilAidantView(civil).AccessCode();
+  return dba::CivilAideView(civil).AccessCode();
 }
 
-std::string CodeAcces(Personne personne, const dba::DynArray& civil) {
-  if (personne == Personne::Aidant) return civil(31);
-  return text::Left(civil(40), 3);
-}
+}  // namespace
 
 FiltrePersonnes::FiltrePersonnes(Personne personne, std::string_view code,
                                  std::shared_ptr<dba::File> civil,

@@ -1,6 +1,6 @@
 #pragma once
-// Who may be seen: the access code a civil record hands to the rights object, and the
-// person-by-person filter of a payslip search made with a partial code.
+// Who may be seen: the person-by-person rights filter of a payslip search made with a
+// partial code.
 
 #include <map>
 #include <memory>
@@ -13,11 +13,6 @@
 namespace vantelor {
 
 enum class Personne { Aidant, Aide };
-
-// The access code of a person for FunctionAccess::PersonAccess: the whole of attribute 31
-// of a caregiver's civil record, the first 3 characters of attribute 40 of a care
-// recipient's.
-std::string CodeAcces(Personne personne, const dba::DynArray& civil);
 
 // Decides whether the payslips of an archive-index record may be shown, by the person its
 // key names (characters 1-5). A search by a whole code needs no check: that code went

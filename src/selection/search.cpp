@@ -1,6 +1,8 @@
 #include "selection/selection_screen.h"
 
 #include "component/state/procedure.h"
+#include "data/archive_key.h"
+#include "data/index_record.h"
 #include "data/step.h"
 #include "selection/key_list.h"
 #include "selection/person_access.h"
@@ -19,8 +21,6 @@ void SelectionScreen::Gestion_Recherche() {
 // ---- Payslip search, OK and Sortir
 
 namespace {
-
-constexpr int kCleAssociation = 17;  // length of a "prestataire" archive key
 
 std::string PhraseRecherche(std::string_view fichier, std::string_view code) {
   return "SELECT " + std::string(fichier) + " AVEC 0 = \"" + std::string(code) + "]\" PAR-DECR 0";
@@ -46,11 +46,12 @@ void OffrirAnnee(ui::ComboBox& debut, ui::ComboBox& fin, const BilanRecherche& b
 
 // A search by care recipient takes every payslip; one by caregiver takes those of the
 // activities ticked, and only "mandataire" ones of the care recipient when one is given.
-bool BulletinAccepte(const SelectionScreen& s, bool parAide, std::string_view cle) {
+bool BulletinAccepte(const SelectionScreen& s, bool parAide, std::string_view texte) {
   if (parAide) return true;
   const std::string& aide = s.Txt_CodeAide.Text();
-  if (text::Length(cle) == kCleAssociation) return s.Cac_Prestataire.Value() == 1 && aide.empty();
-  return s.Cac_Mandataire.Value() == 1 && (aide.empty() || text::Mid(cle, 15, 5) == aide);
+  const dba::ArchiveKey cle(texte);
+  if (cle.IsPrestataire()) return s.Cac_Prestataire.Value() == 1 && aide.empty();
+  return s.Cac_Mandataire.Value() == 1 && (aide.empty() || cle.CareRecipientCode() == aide);
 }
 
 // The years run newest first: the default period goes from January of the year before
@@ -120,7 +121,7 @@ void SelectionScreen::Recherche_Bulletin(const std::string& Etre, const std::str
     PourChaqueAttribut(cles, [&](std::string_view cleIndex) {
       if (!filtre.Autorise(cleIndex)) return;
       const dba::Record enregistrement = index.ReadRecord(cleIndex);
-      const std::string annee = text::Mid(cleIndex, 6, 4);
+      const std::string annee = dba::IndexView(enregistrement).Year();
       for (int mois = 12; mois >= 1; --mois) {
         const std::string valeurs = enregistrement.Extract(mois);
         PourChaqueChamp(valeurs, dba::kValueMark, [&](std::string_view cle) {
