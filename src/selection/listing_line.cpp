@@ -15,11 +15,7 @@ int ValeurChiffres(std::string_view chiffres) {
 }
 
 std::string BornePeriode(const ui::ComboBox& annee, const ui::ComboBox& mois) {
-  const int numero = mois.ListIndex() + 1;
-  std::string borne = annee.List(annee.ListIndex());
-  borne += static_cast<char>('0' + numero / 10 % 10);
-  borne += static_cast<char>('0' + numero % 10);
-  return borne;
+  return annee.List(annee.ListIndex()) + text::ZeroPadded(mois.ListIndex() + 1, 2);
 }
 
 std::string TextePeriode(const dba::ArchiveKey& cle) {

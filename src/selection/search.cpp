@@ -130,7 +130,7 @@ void SelectionScreen::Recherche_Bulletin(const std::string& Etre, const std::str
             OffrirAnnee(Cbo_DebutAn, Cbo_FinAn, bilan, position);
           }
           if (cle.empty()) return;
-          bilan.NoterPeriode(annee + (mois < 10 ? "0" : "") + std::to_string(mois));
+          bilan.NoterPeriode(annee + text::ZeroPadded(mois, 2));
           liste.Ajouter(cle);
         });
       }
