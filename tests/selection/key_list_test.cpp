@@ -52,21 +52,5 @@ TEST(KeyList, ReadsTheValuesOfAnAttributeAsExtractGivesThem) {
   EXPECT_EQ(lus, attendus);
 }
 
-TEST(KeyList, BuildsWhatSetWouldAndStoresItOnEveryExit) {
-  dba::DynArray cible("ancien");
-  dba::DynArray attendu;
-  try {
-    ListeCles liste(cible);
-    for (int i = 1; i <= 3; ++i) {
-      liste.Ajouter("K" + std::to_string(i));
-      attendu.Set(i, "K" + std::to_string(i));
-    }
-    EXPECT_EQ(liste.Nombre(), 3);
-    throw std::runtime_error("search stopped");
-  } catch (const std::runtime_error&) {
-  }
-  EXPECT_EQ(cible.Text(), attendu.Text());
-}
-
 }  // namespace
 }  // namespace vantelor

@@ -147,18 +147,19 @@ TEST(Listing, FromTheFirstPersonLookupOnAFailingReadLeavesTheNameBlank) {
   EXPECT_TRUE(s.ecran().Cmd_Imprimer.Enabled());
 }
 
-TEST(Listing, RunsBusyAndGivesTheScreenBack) {
+TEST(Listing, SearchAndListingEachRunBusyAndGiveTheScreenBack) {
   ListingScene s;
   s.Bulletins({Prestataire("00012", 2004, 5)});
   s.TaperAidant("00012");
-  s.Rechercher();
   const std::size_t pointeurs = s.desktop.PointerChanges().size();
   const int evenements = s.desktop.DoEventsCount();
+  s.Rechercher();
   s.Lister();
-  EXPECT_EQ(std::vector<int>(s.desktop.PointerChanges().begin() + pointeurs,
-                             s.desktop.PointerChanges().end()),
-            (std::vector<int>{ui::kHourglass, ui::kDefaultPointer}));
-  EXPECT_EQ(s.desktop.DoEventsCount(), evenements + 1);
+  EXPECT_EQ(
+      std::vector<int>(s.desktop.PointerChanges().begin() + pointeurs,
+                       s.desktop.PointerChanges().end()),
+      (std::vector<int>{ui::kHourglass, ui::kDefaultPointer, ui::kHourglass, ui::kDefaultPointer}));
+  EXPECT_EQ(s.desktop.DoEventsCount(), evenements + 2);
   EXPECT_TRUE(s.ecran().Enabled());
 }
 
