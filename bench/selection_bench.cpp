@@ -2,22 +2,20 @@
 // over the default period, on the headless desktop, for a caregiver with ten years of
 // payslips and for a care recipient. Target: at most 5 ms each.
 //
-// The archive is the demo generator's at scale 2000 (2000 caregivers, 8000 care
-// recipients, 2011-2020), made once and kept in VANTELOR_BENCH_DB (default
-// selection_bench_2000.db in the working directory) for the following runs.
+// The archive is the benchmarks' shared demo archive at scale 2000 (2000 caregivers, 8000
+// care recipients, 2011-2020; bench_support.h). Times are judged on CPU time: the wall
+// time of a shared machine also counts the waits for a core.
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 
+#include "bench_support.h"
 #include "component/state/procedure.h"
-#include "data/archive_files.h"
-#include "data/demo/demo_archive.h"
 #include "data/sqlite_store.h"
 #include "rights/rights.h"
 #include "selection/selection_screen.h"
@@ -25,44 +23,31 @@
 
 namespace {
 
-constexpr int kScale = 2000;
-
-std::string CheminArchive() {
-  const char* chemin = std::getenv("VANTELOR_BENCH_DB");
-  return chemin && *chemin ? chemin : "selection_bench_2000.db";
-}
-
 std::shared_ptr<dba::SqliteDatabase> Archive() {
-  static const std::shared_ptr<dba::SqliteDatabase> archive = [] {
-    const std::string chemin = CheminArchive();
-    if (std::filesystem::exists(chemin)) {
-      return dba::OpenSqliteDatabase(chemin, dba::OpenMode::kExisting);
-    }
-    // Built aside and renamed, so that an interrupted run leaves no half-made archive.
-    const std::string provisoire = chemin + ".building";
-    std::filesystem::remove(provisoire);
-    {
-      auto db = dba::OpenSqliteDatabase(provisoire);
-      dba::CreateArchiveFiles(*db);
-      dba::demo::SeedDemoArchive(*db, {kScale, 1});
-    }
-    for (const char* suffixe : {"-wal", "-shm"}) std::filesystem::remove(provisoire + suffixe);
-    std::filesystem::rename(provisoire, chemin);
-    return dba::OpenSqliteDatabase(chemin, dba::OpenMode::kExisting);
-  }();
+  static const std::shared_ptr<dba::SqliteDatabase> archive =
+      dba::OpenSqliteDatabase(bench::PreparedDatabase(), dba::OpenMode::kExisting);
   return archive;
 }
 
-// The person of an archive index with the most years of payslips (the first such code).
-std::string PersonneLaPlusAncienne(dba::SqliteDatabase& db, const std::string& index) {
-  std::map<std::string, int> annees;
-  for (const std::string& cle : db.SelectKeys("SSELECT " + index)) ++annees[cle.substr(0, 5)];
-  std::string meilleure;
-  int plus = 0;
-  for (const auto& [code, n] : annees) {
-    if (n > plus) meilleure = code, plus = n;
+// The person of an archive index with the most years of payslips and, among those, the
+// most payslips: the heaviest search and listing the archive offers.
+std::string PersonneLaPlusChargee(dba::SqliteDatabase& db, const std::string& index) {
+  std::map<std::string, std::pair<int, int>> poids;  // code -> (years, payslips)
+  db.ForEachRecord(index, [&](std::string_view cle, std::string_view texte) {
+    auto& [annees, bulletins] = poids[std::string(cle.substr(0, 5))];
+    ++annees;
+    for (std::size_t debut = 0, fin; debut <= texte.size(); debut = fin + 1) {
+      fin = texte.find_first_of("\xFE\xFD", debut);
+      if (fin == std::string_view::npos) fin = texte.size();
+      if (fin > debut) ++bulletins;
+    }
+  });
+  std::string choisie;
+  std::pair<int, int> max{0, 0};
+  for (const auto& [code, p] : poids) {
+    if (p > max) choisie = code, max = p;
   }
-  return meilleure;
+  return choisie;
 }
 
 // A user who may see everyone.
@@ -90,7 +75,7 @@ void RechercheEtListe(benchmark::State& state, bool parAide) {
   Poste poste;
   vantelor::SelectionScreen& e = *poste.ecran;
   const std::string index = parAide ? "AIDESARCHIVEBULL" : "AIDANTSARCHIVEBULL";
-  const std::string code = PersonneLaPlusAncienne(*Archive(), index);
+  const std::string code = PersonneLaPlusChargee(*Archive(), index);
   (parAide ? e.Txt_CodeAide : e.Txt_CodeAidant).SetText(code);
   for (auto _ : state) {
     e.Cmd_Recherche.UserClick();
@@ -101,7 +86,7 @@ void RechercheEtListe(benchmark::State& state, bool parAide) {
     state.SkipWithError(("nothing listed for " + code).c_str());
     return;
   }
-  state.SetLabel(code + ", " + std::to_string(e.Cbo_DebutAn.ListCount()) + " years, " +
+  state.SetLabel("target 5 ms; " + code + ", " + std::to_string(e.Cbo_DebutAn.ListCount()) + " years, " +
                  e.Cbo_DebutPeriode.Text() + " " + e.Cbo_DebutAn.Text() + " - " +
                  e.Cbo_FinPeriode.Text() + " " + e.Cbo_FinAn.Text());
   state.counters["payslips"] = e.W_ListeBulletins.DCount();
