@@ -164,6 +164,14 @@ TEST_F(PdfPrintControlTest, CancellingBetweenPayslipsLeavesNoFile) {
   EXPECT_TRUE(FolderFiles().empty());
 }
 
+TEST_F(PdfPrintControlTest, TheProgressWindowShowsUnderAWidgetsApplication) {
+  settings_.progressThreshold = 1;
+  PdfPrintControl control(settings_);
+  EXPECT_NE(MakeProgressWindow(3), nullptr);
+  EXPECT_EQ(Print(control, List({kMarch, kApril, kMay})), kStatusPrinted);
+  EXPECT_EQ(PdfPages(control.LastOutput()), 3);
+}
+
 TEST_F(PdfPrintControlTest, ProgressOnlyForInteractiveRequestsOfMoreThanTheThreshold) {
   struct Case {
     int keys;
