@@ -4,7 +4,10 @@ function(vantelor_library name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/include)
+  # Source-tree paths hold only in the build tree; an installed library carries none.
+  target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
+                                            $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>)
+  set_property(GLOBAL APPEND PROPERTY VANTELOR_LIBRARIES ${name})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 

@@ -1,0 +1,31 @@
+#include "demo_database.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "data/archive_files.h"
+#include "data/demo/demo_archive.h"
+#include "data/sqlite_store.h"
+
+namespace host {
+
+void EnsureDemoDatabase(const std::string& path) {
+  namespace fs = std::filesystem;
+  if (fs::exists(path)) return;
+  const fs::path target(path);
+  if (target.has_parent_path()) fs::create_directories(target.parent_path());
+  const std::string building = path + ".building";
+  fs::remove(building);
+  try {
+    auto database = dba::OpenSqliteDatabase(building, dba::OpenMode::kCreate);
+    dba::CreateArchiveFiles(*database);
+    dba::demo::SeedDemoArchive(*database, dba::demo::DemoOptions{});
+  } catch (...) {
+    fs::remove(building);
+    throw;
+  }
+  // The database is closed (its last reference gone) before it is moved into place.
+  fs::rename(building, target);
+}
+
+}  // namespace host
