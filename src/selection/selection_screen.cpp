@@ -94,6 +94,9 @@ void SelectionScreen::Disposer() {
     Cbo_FinPeriode.AddItem(text::MonthName(month));
   }
   Lst_CodeArchive.SetVisible(false);
+  // The help menu is enabled when it pops up; it is never shown in a menu bar.
+  Mnu_Aide.SetEnabled(false);
+  Mnu_Sommaire.SetEnabled(false);
   // Both activities are wanted most of the time; the user unticks the one not wanted.
   Cac_Prestataire.SetValue(1);
   Cac_Mandataire.SetValue(1);
