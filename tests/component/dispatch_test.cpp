@@ -66,10 +66,12 @@ TEST_F(DispatchTest, MethodsByIdentifier) {
   for (std::uint32_t id : {0x60030004u, 0x60030005u, 0x60030008u, 0x60030009u, 0x6003001Du}) {
     EXPECT_EQ(Call(id, DispatchKind::Method), Argument()) << std::hex << id;
   }
-  vantelor::Ecran(control).Txt_CodeAidant.SetText("00012");
-  desktop.Answer(ui::kAnswerOk).Answer(ui::kAnswerOk);  // no payslip found, twice
+  // Recherche_Bulletin, with and without W_Couple: an empty archive has no payslip.
+  desktop.Answer(ui::kAnswerOk).Answer(ui::kAnswerOk);
   Call(0x60030007, DispatchKind::Method, {std::string("AIDANT"), std::string()});
   Call(0x60030007, DispatchKind::Method, {std::string("AIDE")});
+  ASSERT_EQ(desktop.Messages().size(), 2u);
+  EXPECT_EQ(desktop.LastMessage().text, "Aucun bulletin correspondant aux critères.");
 }
 
 TEST_F(DispatchTest, WrongCallsAreRefusedWithTheirCodes) {
