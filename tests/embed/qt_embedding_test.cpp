@@ -25,7 +25,6 @@ QApplication& App() {
 class EmbeddingTest : public ::testing::Test {
  protected:
   EmbeddingTest() {
-    App();
     desktop = std::make_unique<vantelor::QtDesktop>(&window);
     desktop->SetErrorHandler([this](const std::string& where, const std::string& message) {
       errors.push_back(where + ": " + message);
@@ -43,6 +42,7 @@ class EmbeddingTest : public ::testing::Test {
     return nullptr;
   }
 
+  QApplication& app = App();  // before any widget
   QWidget window;
   std::unique_ptr<vantelor::QtDesktop> desktop;
   std::unique_ptr<vantelor::Ctr_Vantelor> control;
@@ -63,7 +63,10 @@ TEST_F(EmbeddingTest, HelpOpensAtTheContentsAndAtTheSelectionContextThenCloses) 
   QTextBrowser* browser = HelpBrowser();
   ASSERT_NE(browser, nullptr);
   EXPECT_TRUE(browser->source().path().endsWith("Vantelor.HLP"));
+  // Shown as a page, not as its HTML text.
   EXPECT_TRUE(browser->toPlainText().contains("Consultation des bulletins de paie archivés"));
+  EXPECT_FALSE(browser->toPlainText().contains("<h1>"));
+  if (const char* shot = std::getenv("VANTELOR_HELP_SHOT")) ui::qt::SaveScreenshot(*browser, shot);
 
   vantelor::Ecran(*control).Txt_CodeAidant.UserHelpKey();  // F1
   EXPECT_EQ(browser->source().fragment(), "contexte-10");
