@@ -128,12 +128,9 @@ TEST_F(ControlTest, TerminationClosesHelpThenReleasesFilesDatabaseAndRightsInOrd
   Configure();
   control->Init();
   // The calculation detail window opens three more files.
-  for (const char* name : {"RUBSAISIE", "RUBCHARGE", "DETAILCALCUL"}) {
-    std::shared_ptr<dba::File> file = State().TheDatabase->OpenFile(name);
-    (name == std::string("RUBSAISIE")   ? State().Fic_RubSaisie
-     : name == std::string("RUBCHARGE") ? State().Fic_RubCharge
-                                        : State().Fic_DetailCalcul) = file;
-  }
+  State().Fic_RubSaisie = State().TheDatabase->OpenFile("RUBSAISIE");
+  State().Fic_RubCharge = State().TheDatabase->OpenFile("RUBCHARGE");
+  State().Fic_DetailCalcul = State().TheDatabase->OpenFile("DETAILCALCUL");
   auto client = std::make_shared<dba::SqliteClient>();
   control->put_TheClient(client);
   log.clear();

@@ -45,13 +45,6 @@ TEST(Help, ContentsAndQuitAreAskedForTheOwner) {
                                                               {42, file, ui::kHelpQuit, 0}}));
 }
 
-TEST(Help, AnchorOfEachCommand) {
-  EXPECT_EQ(help::Ancre(ui::kHelpContext, 10), "contexte-10");
-  EXPECT_EQ(help::Ancre(ui::kHelpContext, 20), "contexte-20");
-  EXPECT_EQ(help::Ancre(ui::kHelpFinder, 0), "sommaire");
-  EXPECT_EQ(help::Ancre(ui::kHelpContext, 0), "sommaire");
-}
-
 std::string HelpText() {
   std::ifstream in(testsupport::SourceDir() + "/src/help/Vantelor.HLP", std::ios::binary);
   std::ostringstream text;
