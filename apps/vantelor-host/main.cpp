@@ -14,6 +14,7 @@
 // file that cannot be used, or an Init that failed while a script was to run.
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMessageBox>
 #include <fstream>
 #include <iostream>
@@ -27,6 +28,15 @@
 #include "vantelor/vantelor.h"
 
 namespace {
+
+// The host's window: closing it ends the application, even with the help window open.
+class HostWindow : public QWidget {
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) QCoreApplication::quit();
+  }
+};
 
 bool ReadFile(const std::string& path, std::string& text) {
   std::ifstream in(path, std::ios::binary);
@@ -88,7 +98,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  QWidget window;
+  HostWindow window;
   window.setWindowTitle("Vantelor – Bulletins de paie archivés");
   vantelor::QtDesktop desktop(&window);
   desktop.SetErrorHandler(ShowError);
