@@ -13,3 +13,5 @@ run(${CMAKE_COMMAND} -S ${CONSUMER} -B ${WORK}/build -G ${GENERATOR}
 run(${CMAKE_COMMAND} --build ${WORK}/build -j2)
 run(${TOOL} --db ${WORK}/archive.db init)
 run(${WORK}/build/host -platform offscreen ${WORK}/archive.db)
+# Passed: the installed copy is not needed any more.
+file(REMOVE_RECURSE ${WORK})
