@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     StartControl(control, options);
   } catch (const std::exception& e) {
     if (scripted) {
-      std::cerr << "Init: " << e.what() << '\n';
+      std::cerr << "cannot start the control: " << e.what() << '\n';
       return 2;
     }
     ShowError("Init", e.what());
