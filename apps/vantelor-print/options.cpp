@@ -1,7 +1,10 @@
 #include "options.h"
 
+#include "text/text.h"
+
 #include <algorithm>
 #include <cctype>
+#include <map>
 
 namespace vantelorprint {
 
@@ -27,7 +30,7 @@ bool IsPeriod(const std::string& p) {
 // A numeric code is zero-padded to 5 characters, as the screens do with a typed code.
 std::string PersonCode(const std::string& code) {
   if (!code.empty() && code.size() < 5 && std::all_of(code.begin(), code.end(), ::isdigit)) {
-    return std::string(5 - code.size(), '0') + code;
+    return text::ZeroPadded(std::stoll(code), 5);
   }
   return code;
 }
@@ -51,34 +54,29 @@ void Check(const Options& o) {
 }  // namespace
 
 Options ParseOptions(const std::vector<std::string>& words) {
+  static const std::map<std::string, std::string Options::*> kValued = {
+      {"--db", &Options::db},
+      {"--out", &Options::out},
+      {"--user", &Options::user},
+      {"--printer", &Options::printer},
+      {"--caregiver", &Options::caregiver},
+      {"--from", &Options::from},
+      {"--to", &Options::to}};
   Options o;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& w = words[i];
-    auto value = [&]() -> const std::string& {
+    if (const auto valued = kValued.find(w); valued != kValued.end()) {
       if (i + 1 >= words.size()) throw UsageError(w + " needs a value");
-      return words[++i];
-    };
-    if (w == "--db")
-      o.db = value();
-    else if (w == "--out")
-      o.out = value();
-    else if (w == "--preprinted")
+      o.*(valued->second) = words[++i];
+    } else if (w == "--preprinted") {
       o.preprinted = true;
-    else if (w == "--user")
-      o.user = value();
-    else if (w == "--printer")
-      o.printer = value();
-    else if (w == "--caregiver")
-      o.caregiver = PersonCode(value());
-    else if (w == "--from")
-      o.from = value();
-    else if (w == "--to")
-      o.to = value();
-    else if (w.starts_with("--"))
+    } else if (w.starts_with("--")) {
       throw UsageError("unknown option " + w);
-    else
+    } else {
       o.keys.push_back(w);
+    }
   }
+  o.caregiver = PersonCode(o.caregiver);
   Check(o);
   return o;
 }
