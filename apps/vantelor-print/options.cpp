@@ -1,10 +1,10 @@
 #include "options.h"
 
-#include "text/text.h"
-
 #include <algorithm>
 #include <cctype>
 #include <map>
+
+#include "text/text.h"
 
 namespace vantelorprint {
 
