@@ -153,7 +153,11 @@ void QtDriver::Choose(ComboBox& combo, int index) {
   QCoreApplication::processEvents();
   QAbstractItemView* view = w->view();
   if (!view->isVisible()) throw std::runtime_error(combo.Name() + ": its list did not open");
-  const QPoint at = view->visualRect(view->model()->index(index, 0)).center();
+  // An item below the open list's visible rows is scrolled to first, as a user would.
+  const QModelIndex item = view->model()->index(index, 0);
+  view->scrollTo(item);
+  QCoreApplication::processEvents();
+  const QPoint at = view->visualRect(item).center();
   // The pointer moves from the arrow to the item, as a user's does (an open list ignores a
   // release until the pointer has left the opening click).
   QTest::mouseMove(view->viewport(), at);

@@ -19,6 +19,8 @@ dblclick Lst_Lignes 5
 expect-message Ligne 06
 choose Cbo_Nom 2
 expect Txt_Code Text 00003
+choose Cbo_Mois 11
+expect Cbo_Mois Text Décembre
 click Cbo_Mois 10
 key Cbo_Mois j
 expect Cbo_Mois Text Janvier
