@@ -19,8 +19,8 @@ TempoGuard::~TempoGuard() {
   try {
     Remove();
   } catch (...) {
-    // A destructor runs while another error is on its way (or at the end of a scope that
-    // already failed to remove): that error is the one to report.
+    // Reached only on an error path (the normal path calls Remove): the error already on
+    // its way is the one to report, not this one.
   }
 }
 
