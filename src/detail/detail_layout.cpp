@@ -16,6 +16,8 @@ constexpr int kBarre = 255;
 // One character of the fixed-pitch font, and the space before a list's first character.
 constexpr int kCaractere = 99;
 constexpr int kMargeListe = 30;
+// Space between the label columns, the employee columns and the employer columns.
+constexpr int kEcartGroupes = 120;
 
 void Placer(ui::Control& c, ui::Control* cadre, int left, int top, int width, int height) {
   c.SetContainer(cadre);
@@ -24,13 +26,15 @@ void Placer(ui::Control& c, ui::Control* cadre, int left, int top, int width, in
 
 }  // namespace
 
+// The lists decide the width: the header frame and the button follow them.
 void Frm_DetailBS::Layout() {
-  Move(0, 0, 12210, 8070);
-  LayoutEntete();
   LayoutListes();
+  LayoutEntete();
   LayoutTotaux();
-  Placer(Cmd_Retour, nullptr, 10560, 7080, 1365, 405);
+  const int largeur = Fra_ListesRubriques.Width();
+  Placer(Cmd_Retour, nullptr, 120 + largeur - 1365, 7080, 1365, 405);
   Cmd_Retour.SetHelpContextID(kAideDetail);
+  Move(0, 0, largeur + 405, 8070);
 }
 
 void Frm_DetailBS::LayoutEntete() {
@@ -43,7 +47,7 @@ void Frm_DetailBS::LayoutEntete() {
   for (ui::Control* c : {&Txt_CodAidant, &Txt_NomAidant, &Txt_PeriodePaie})
     c->SetHelpContextID(kAideDetail);
 
-  Placer(Fra_Contrat, nullptr, 120, 540, 11805, 765);
+  Placer(Fra_Contrat, nullptr, 120, 540, Fra_ListesRubriques.Width(), 765);
   Fra_Contrat.SetHelpContextID(kAideDetail);
   Placer(Etq_Employeur, &Fra_Contrat, 120, 360, 900, 255);
   Placer(Txt_CodEmployeur, &Fra_Contrat, 1080, 300, 855, 315);
@@ -55,45 +59,54 @@ void Frm_DetailBS::LayoutEntete() {
 }
 
 // The lists stand side by side; each is wider than its column by the width of its own
-// scroll bar, which the next list covers. Where the next list starts further right, a
-// mask covers that edge; Bdv_Rub covers the last one.
+// scroll bar, which the next list covers. Where a group of columns ends, the next list
+// starts further right and a mask covers that edge; Bdv_Rub covers the last one.
 void Frm_DetailBS::LayoutListes() {
   ui::Frame* f = &Fra_ListesRubriques;
-  Placer(Fra_ListesRubriques, nullptr, 120, 1440, 11805, 5520);
-  Fra_ListesRubriques.SetHelpContextID(kAideDetail);
-  Placer(Etq_Salariale, f, 5340, 120, 1800, 255);
-  Placer(Etq_Patronale, f, 9180, 120, 1800, 255);
-
   // A number column's heading ends where its numbers end (`chiffres` characters of the
   // fixed-pitch font); a text column's heading starts with the column.
   struct Colonne {
     ui::Label* titre;
     ui::ListBox* liste;
-    int left, width, chiffres, largeurTitre;
+    int width, chiffres, largeurTitre;
+    ui::TextBox* masque;  // after the last column of a group
   };
   const Colonne colonnes[] = {
-      {&Etq_CodeRub, &Lst_CodeRub, 120, 780, 0, 660},
-      {&Etq_LibRub, &Lst_LibRub, 900, 3060, 0, 1500},
-      {&Etq_BaseSal, &Lst_BaseSal, 4335, 1140, 10, 420},
-      {&Etq_TauxSal, &Lst_TauxSal, 5475, 1140, 10, 420},
-      {&Etq_MontantSal, &Lst_MontantSal, 6615, 1140, 10, 660},
-      {&Etq_BasePat, &Lst_BasePat, 8130, 1140, 10, 420},
-      {&Etq_TauxPat, &Lst_TauxPat, 9270, 1020, 9, 420},
-      {&Etq_MontantPat, &Lst_MontantPat, 10290, 1140, 10, 660},
+      {&Etq_CodeRub, &Lst_CodeRub, 780, 0, 660, nullptr},
+      {&Etq_LibRub, &Lst_LibRub, 3840, 0, 1500, &Txt_CacheLibRub},
+      {&Etq_BaseSal, &Lst_BaseSal, 1140, 10, 420, nullptr},
+      {&Etq_TauxSal, &Lst_TauxSal, 1140, 10, 420, nullptr},
+      {&Etq_MontantSal, &Lst_MontantSal, 1140, 10, 660, &Txt_CacheMontSal},
+      {&Etq_BasePat, &Lst_BasePat, 1140, 10, 420, nullptr},
+      {&Etq_TauxPat, &Lst_TauxPat, 1020, 9, 420, nullptr},
+      {&Etq_MontantPat, &Lst_MontantPat, 1140, 10, 660, nullptr},
   };
+  int x = 120;
   for (const Colonne& c : colonnes) {
-    const int titre =
-        c.chiffres ? c.left + kMargeListe + c.chiffres * kCaractere - c.largeurTitre : c.left;
+    const int titre = c.chiffres ? x + kMargeListe + c.chiffres * kCaractere - c.largeurTitre : x;
     Placer(*c.titre, f, titre, 360, c.largeurTitre, 255);
-    Placer(*c.liste, f, c.left, kHautListes, c.width + kBarre, kHauteurListe);
+    Placer(*c.liste, f, x, kHautListes, c.width + kBarre, kHauteurListe);
     c.liste->SetFont(ui::kFixedFont);
     c.liste->SetHelpContextID(kAideDetail);
+    x += c.width;
+    if (c.masque) {
+      Placer(*c.masque, f, x, kHautListes, kBarre + kEcartGroupes, kHauteurListe);
+      x += kBarre + kEcartGroupes;
+    }
   }
-  Placer(Txt_CacheLibRub, f, 3960, kHautListes, 375, kHauteurListe);
-  Placer(Txt_CacheMontSal, f, 7755, kHautListes, 375, kHauteurListe);
-  Placer(Bdv_Rub, f, 11430, kHautListes, kBarre, kHauteurListe);
+  Placer(Bdv_Rub, f, x, kHautListes, kBarre, kHauteurListe);
   // Shown by Maj_Bdv when there are more rows than the lists show.
   Bdv_Rub.SetVisible(false);
+  Placer(Fra_ListesRubriques, nullptr, 120, 1440, x + kBarre + 120, 5520);
+  Fra_ListesRubriques.SetHelpContextID(kAideDetail);
+
+  const auto centrer = [f](ui::Label& titre, const ui::Control& premiere,
+                           const ui::Control& derniere) {
+    const int milieu = (premiere.Left() + derniere.Left() + derniere.Width() - kBarre) / 2;
+    Placer(titre, f, milieu - 750, 120, 1800, 255);
+  };
+  centrer(Etq_Salariale, Lst_BaseSal, Lst_MontantSal);
+  centrer(Etq_Patronale, Lst_BasePat, Lst_MontantPat);
 
   Placer(Lst_RubAuto, f, 0, 0, 0, 0);
   Lst_RubAuto.SetVisible(false);
