@@ -233,11 +233,5 @@ TEST(PayslipBodyFault, TextWhereANumberIsReadNamesItsPlace) {
   }
 }
 
-TEST(PayslipBodyFault, IncomeTaxLineWithTextInsteadOfANumber) {
-  EXPECT_THROW(
-      FormatPayslipBody(PayslipRecord({"SALAIRE TOTAL NET|1", "Impôt sur le revenu|x|1|1"})),
-      PayslipFault);
-}
-
 }  // namespace
 }  // namespace dba

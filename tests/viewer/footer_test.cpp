@@ -43,19 +43,5 @@ TEST_F(FooterTest, EmployerTotalLayoutEvenWithADeductionsTotal) {
     EXPECT_FALSE(c->Visible()) << c->Name();
 }
 
-TEST_F(FooterTest, EmptyNetAttributeStillNamesTheFirstCurrency) {
-  auto w = Open({"Ligne"}, {"", "", "", "", ""});
-  EXPECT_EQ(w->Etq_NetFrancs.Caption(), "");
-  EXPECT_EQ(w->Etq_NetEuros.Caption(), "");
-  EXPECT_EQ(w->Etq_Lib1.Caption(), "Francs");
-  EXPECT_EQ(w->Etq_Lib2.Caption(), "Euros");
-}
-
-TEST_F(FooterTest, FirstAndSecondEuroFlagsLeaveTheSecondNameBlank) {
-  auto w = Open({"Ligne"}, {"", "", "", "100|E", "||||200||E"});
-  EXPECT_EQ(w->Etq_Lib1.Caption(), "Euros");
-  EXPECT_EQ(w->Etq_Lib2.Caption(), "");
-}
-
 }  // namespace
 }  // namespace vantelor

@@ -50,31 +50,6 @@ TEST_F(WindowTest, OpensWithTheFirstRowSelectedInEveryColumn) {
               w->Cmd_Retour.Enabled());
 }
 
-TEST_F(WindowTest, FontsOfDataTitlesAndTheNetCaption) {
-  auto w = Open({"Ligne"});
-  const ui::Font courier{"Courier New", 8.25, false};
-  const ui::Font sans{"MS Sans Serif", 8.25, false};
-  for (ui::Control* c : std::initializer_list<ui::Control*>{
-           &w->Lst_Rubrique, &w->Lst_ADeduire, &w->Etq_Entete1, &w->Etq_VilleAidant,
-           &w->Etq_ConvCol, &w->Lab_ChgPat, &w->Etq_Retenues, &w->Etq_NetFrancs})
-    EXPECT_EQ(c->font(), courier) << c->Name();
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&w->Label1, &w->Label2, &w->Etq_Lib1,
-                                                            &w->Etq_Lib2, &w->Cmd_Retour, w.get()})
-    EXPECT_EQ(c->font(), sans) << c->Name();
-  EXPECT_EQ(w->Label6.font(), (ui::Font{"Courier New", 15.75, true}));
-}
-
-TEST_F(WindowTest, ColumnTitlesStandInTheirColumnOrder) {
-  auto w = Open({"Ligne"});
-  std::size_t at = 0;
-  for (const char* title :
-       {"Rubrique", "BASE", "TAUX", "MONTANT", "TAUX", "A PAYER", "A DEDUIRE"}) {
-    at = w->Label2.Caption().find(title, at);
-    ASSERT_NE(at, std::string::npos) << title;
-  }
-  EXPECT_LT(w->Label1.Caption().find("EMPLOYEUR"), w->Label1.Caption().find("SALARIE"));
-}
-
 TEST_F(WindowTest, CloseBoxIsRefusedAndRetourCloses) {
   auto w = Open({"Ligne"});
   EXPECT_FALSE(w->UserClose());
