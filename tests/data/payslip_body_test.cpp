@@ -69,12 +69,6 @@ TEST(PayslipBodyOrdinary, EachColumnHasItsDivisorDigitsAndSign) {
   EXPECT_EQ(row.columns[kColMontEmpl], "   -68,40");
 }
 
-TEST(PayslipBodyOrdinary, DeductionIsShownAsItsAbsoluteValue) {
-  const BodyRow row = OnlyRow("Retenue||||||-1500");
-  EXPECT_EQ(row.columns[kColADeduire], F("15.00", 5, 2, false));
-  EXPECT_EQ(row.columns[kColADeduire], "   15,00");
-}
-
 TEST(PayslipBodyOrdinary, EmptyValuesLeaveTheirColumnsBlank) {
   const BodyRow row = OnlyRow("Allocations familiales|83420||||");
   EXPECT_EQ(row.columns[kColBase], F("834.20", 5, 2, true));
