@@ -18,6 +18,8 @@ void SelectionScreen::Affiche_Bull() {
   const int line = Lst_Periode.ListIndex();
   if (line < 0) return;
   ui::BusyBracket busy(*this);
+  // Before Init has opened the files there is nothing to read: an error, not a crash.
+  if (!v_.Fic_ArchiveBull) throw dba::Error(dba::kBadArgument, "file not open: ARCHIVEBULL");
   const std::string key = Lst_CodeArchive.List(line);
   dba::Record record;
   std::string probleme;
