@@ -124,5 +124,17 @@ TEST_F(AfficheBullTest, UnreadablePayslipIsReportedAndTheViewerStaysClosed) {
   EXPECT_EQ(desk.Messages().size(), std::size(cases));
 }
 
+// Other failures go to the host as an error of the event; the screen comes back enabled.
+TEST_F(AfficheBullTest, AnErrorReachesTheHostAndLeavesTheScreenEnabled) {
+  List("MARS 2003", kMars);
+  v.Fic_ArchiveBull.reset();
+  screen.Lst_Periode.UserDoubleClick(0);
+  ASSERT_EQ(desk.Errors().size(), 1u);
+  EXPECT_NE(desk.Errors()[0].message.find("ARCHIVEBULL"), std::string::npos);
+  EXPECT_TRUE(desk.ModalForms().empty());
+  EXPECT_TRUE(screen.Enabled());
+  EXPECT_EQ(desk.MousePointer(), ui::kDefaultPointer);
+}
+
 }  // namespace
 }  // namespace vantelor
