@@ -1,53 +1,17 @@
 // vantelor-db driven as a user would: through its command line, its output and its
 // exit status.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include "apps/tool_run.h"
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using apps_test::Outcome;
 
-class VantelorDbTest : public ::testing::Test {
+class VantelorDbTest : public apps_test::ToolTest {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("vantelor-db-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
-
-  // Runs vantelor-db with `arguments` (already quoted for the shell) on the test database.
   Outcome Db(const std::string& arguments) const {
-    const char* build = std::getenv("VANTELOR_BUILD_DIR");
-    const std::string tool =
-        std::string(build ? build : VANTELOR_TEST_BUILD_DIR) + "/apps/vantelor-db";
-    const std::string command =
-        tool + " --db " + Path("t.db") + " " + arguments + " >" + Path("out") + " 2>" + Path("err");
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp("out"), Slurp("err")};
+    return Run("", "vantelor-db", "--db " + Path("t.db") + " " + arguments);
   }
-
-  std::string Slurp(const char* name) const {
-    std::ifstream in(Path(name));
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
   void Write(const char* name, const std::string& text) const { std::ofstream(Path(name)) << text; }
-
-  std::filesystem::path dir_;
 };
 
 const char* const kCivil =
@@ -71,6 +35,10 @@ TEST_F(VantelorDbTest, InitImportSelectReadExport) {
   EXPECT_EQ(Db("read CIVILAIDANT 00012").out, kCivil);
   EXPECT_EQ(Db("export CIVILAIDANT AIDANTSARCHIVEBULL").out, std::string(kCivil) + kIndex);
   EXPECT_NE(Db("files").out.find("CIVILAIDANT         1 records"), std::string::npos);
+  Write("latin1.jsonl",
+        "{\"file\": \"CIVILAIDE\", \"key\": \"00101\", \"attributes\": [[\"\"], [\"L\xC9ON\"]]}\n");
+  ASSERT_EQ(Db("import " + Path("latin1.jsonl") + " --latin1").status, 0);
+  EXPECT_NE(Db("read CIVILAIDE 00101").out.find("LÉON"), std::string::npos);
 }
 
 TEST_F(VantelorDbTest, ImportRejectsABadFileWhole) {
@@ -82,29 +50,20 @@ TEST_F(VantelorDbTest, ImportRejectsABadFileWhole) {
   EXPECT_EQ(Db("export CIVILAIDANT").out, "");
 }
 
-TEST_F(VantelorDbTest, Latin1Import) {
-  ASSERT_EQ(Db("init").status, 0);
-  Write("latin1.jsonl",
-        "{\"file\": \"CIVILAIDE\", \"key\": \"00101\", \"attributes\": [[\"\"], [\"L\xC9ON\"]]}\n");
-  ASSERT_EQ(Db("import " + Path("latin1.jsonl") + " --latin1").status, 0);
-  EXPECT_NE(Db("read CIVILAIDE 00101").out.find("LÉON"), std::string::npos);
-}
-
 TEST_F(VantelorDbTest, ErrorsGoToStderrWithAStatus) {
   struct Case {
     std::string arguments;
     int status;
     std::string message;
   };
-  const Case beforeInit[] = {
-      {"files", 1, "no such file"},
-      {"frobnicate", 2, "unknown command frobnicate"},
-  };
-  for (const Case& c : beforeInit) {
+  const auto check = [&](const Case& c) {
     const Outcome run = Db(c.arguments);
     EXPECT_EQ(run.status, c.status) << c.arguments;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-  }
+    EXPECT_EQ(run.out, "") << c.arguments;
+  };
+  check({"files", 1, "no such file"});
+  check({"frobnicate", 2, "unknown command frobnicate"});
   EXPECT_FALSE(std::filesystem::exists(Path("t.db")));
   ASSERT_EQ(Db("init").status, 0);
   const Case afterInit[] = {
@@ -117,12 +76,7 @@ TEST_F(VantelorDbTest, ErrorsGoToStderrWithAStatus) {
       {"import " + Path("missing.jsonl"), 1, "cannot read"},
       {"export NOFILE", 1, "no file named NOFILE"},
   };
-  for (const Case& c : afterInit) {
-    const Outcome run = Db(c.arguments);
-    EXPECT_EQ(run.status, c.status) << c.arguments;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.arguments << ": " << run.err;
-    EXPECT_EQ(run.out, "") << c.arguments;
-  }
+  for (const Case& c : afterInit) check(c);
 }
 
 TEST_F(VantelorDbTest, SeedDemoOnce) {

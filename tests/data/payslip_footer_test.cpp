@@ -19,30 +19,28 @@ PayslipFooter FooterOf(const Lines& footer) {
   return FormatPayslipFooter(record, FormatPayslipBody(record).endMarker);
 }
 
-TEST(PayslipFooterTotals, GainsAndDeductionsLayout) {
-  const PayslipFooter f = FooterOf({"", "1|2|3|33781|83420|-25000", "", "66989|E", ""});
-  EXPECT_TRUE(f.gainsLayout);
-  EXPECT_EQ(f.employerCaption, "CHARGES PATR.");
-  EXPECT_EQ(f.employerTotal, F("337.81", 5, 2, true));
-  EXPECT_EQ(f.gains, F("834.20", 5, 2, true));
-  EXPECT_EQ(f.deductions, F("250.00", 5, 2, false));
-  EXPECT_EQ(f.deductions, "  250,00");
-}
-
-TEST(PayslipFooterTotals, EmployerTotalLayoutIgnoresTheDeductionsTotal) {
-  const PayslipFooter f = FooterOf({"", "1|2|3|-33781||-17931", "", "66989|E", ""});
-  EXPECT_FALSE(f.gainsLayout);
-  EXPECT_EQ(f.employerCaption, "TOTAL VERSE PAR L'EMPLOYEUR");
-  EXPECT_EQ(f.employerTotal, F("-337.81", 5, 2, true));
-  EXPECT_EQ(f.gains, "");
-  EXPECT_EQ(f.deductions, "");
-}
-
-TEST(PayslipFooterTotals, EmptyTotalsStayBlank) {
-  const PayslipFooter f = FooterOf({"", "1|2|3||83420|", "", "", ""});
-  EXPECT_EQ(f.employerTotal, "");
-  EXPECT_EQ(f.deductions, "");
-  EXPECT_EQ(f.gains, F("834.20", 5, 2, true));
+// A total of gains selects the gains/deductions layout; without it only the employer's total
+// shows. Empty totals stay blank.
+TEST(PayslipFooterTotals, LayoutFollowsTheGainsTotal) {
+  const struct {
+    std::string totals;
+    bool gainsLayout;
+    std::string caption, employer, gains, deductions;
+  } cases[] = {
+      {"1|2|3|33781|83420|-25000", true, "CHARGES PATR.", F("337.81", 5, 2, true),
+       F("834.20", 5, 2, true), "  250,00"},
+      {"1|2|3|-33781||-17931", false, "TOTAL VERSE PAR L'EMPLOYEUR", F("-337.81", 5, 2, true), "",
+       ""},
+      {"1|2|3||83420|", true, "CHARGES PATR.", "", F("834.20", 5, 2, true), ""},
+  };
+  for (const auto& c : cases) {
+    const PayslipFooter f = FooterOf({"", c.totals, "", "66989|E", ""});
+    EXPECT_EQ(f.gainsLayout, c.gainsLayout) << c.totals;
+    EXPECT_EQ(f.employerCaption, c.caption) << c.totals;
+    EXPECT_EQ(f.employerTotal, c.employer) << c.totals;
+    EXPECT_EQ(f.gains, c.gains) << c.totals;
+    EXPECT_EQ(f.deductions, c.deductions) << c.totals;
+  }
 }
 
 TEST(PayslipFooterNet, NetsHaveSixIntegerPlacesWhateverTheirSize) {

@@ -37,7 +37,6 @@ TEST_F(RecordsTest, ContractsAndAssociation) {
   const DynArray mandataire = Read("CONTRAT", "00012001");
   EXPECT_TRUE(dba::ContratView(mandataire).IsMandataire());
   EXPECT_EQ(dba::ContratView(mandataire).CareRecipientCode(), "00101");
-  EXPECT_EQ(dba::ContratView(mandataire).StartDay(), "11355");
   EXPECT_EQ(dba::ContratView(mandataire).EndDay(), "");
   const DynArray prestataire = Read("CONTRAT", "00012002");
   EXPECT_FALSE(dba::ContratView(prestataire).IsMandataire());
@@ -68,26 +67,18 @@ TEST_F(RecordsTest, DetailCalculGroups) {
   const dba::DetailCalculView view(detail);
   const auto before = view.ItemsBefore();
   ASSERT_EQ(before.size(), 2u);
-  EXPECT_EQ(before[1].code, "CP");
-  EXPECT_EQ(before[1].base, "75836");
-  EXPECT_EQ(before[1].rate, "100000");
-  EXPECT_EQ(before[1].amount, "7584");
+  EXPECT_EQ(before[1].code + " " + before[1].base + " " + before[1].rate + " " + before[1].amount,
+            "CP 75836 100000 7584");
   const auto contributions = view.Contributions();
   ASSERT_EQ(contributions.size(), 10u);
-  EXPECT_EQ(contributions[8].code, "CSGD");
-  EXPECT_EQ(contributions[8].employeeRate, "5100");
+  EXPECT_EQ(contributions[8].code + " " + contributions[8].employeeRate, "CSGD 5100");
   EXPECT_EQ(contributions[8].employerBase, "");
   EXPECT_EQ(contributions[0].employerAmount, "10678");
   const auto after = view.ItemsAfter();
   ASSERT_EQ(after.size(), 1u);
-  EXPECT_EQ(after[0].code, "TRA");
-  EXPECT_EQ(after[0].base, "0");
-  EXPECT_EQ(after[0].amount, "1500");
-  EXPECT_EQ(view.GrossAmount(), "83420");
-  EXPECT_EQ(view.NetTaxable(), "67391");
-  EXPECT_EQ(view.NetToPay(), "66989");
-  EXPECT_EQ(dba::RubSaisieView(Read("RUBSAISIE", "TRA")).KindCode(), "3");
-  EXPECT_EQ(dba::RubChargeView(Read("RUBCHARGE", "PRV")).Label(), "Prévoyance IRCEM");
+  EXPECT_EQ(after[0].code + " " + after[0].base + " " + after[0].amount, "TRA 0 1500");
+  EXPECT_EQ(view.GrossAmount() + " " + view.NetTaxable() + " " + view.NetToPay(),
+            "83420 67391 66989");
 }
 
 TEST(RequestRecordsTest, TempoAndDroits) {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <regex>
 
 #include "data/archive_files.h"
 #include "data/sqlite_store.h"
+#include "data/step.h"
 #include "support/failing_database.h"
 #include "support/payslip_record.h"
 #include "support/pdf_reader.h"
@@ -31,6 +33,18 @@ class CancelAt final : public Progress {
  private:
   int cancelAt_;
 };
+
+// The message of the print failure `call` raises.
+std::string ErrorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const dba::Error& e) {
+    EXPECT_EQ(e.code(), kPrintFailed) << e.what();
+    return e.what();
+  }
+  ADD_FAILURE() << "no print failure";
+  return "";
+}
 
 class PdfPrintControlTest : public ::testing::Test {
  protected:
@@ -68,12 +82,8 @@ class PdfPrintControlTest : public ::testing::Test {
     control.Invoke(kDispEditionBulletins, args);
     return status;
   }
-  std::vector<fs::path> FolderFiles() const {
-    std::vector<fs::path> files;
-    if (fs::exists(folder_)) {
-      for (const auto& e : fs::directory_iterator(folder_)) files.push_back(e.path());
-    }
-    return files;
+  long FolderFiles() const {
+    return fs::exists(folder_) ? std::distance(fs::directory_iterator(folder_), {}) : 0;
   }
 
   std::shared_ptr<dba::SqliteDatabase> store_ = dba::NewMemoryArchive();
@@ -146,40 +156,33 @@ TEST_F(PdfPrintControlTest, ABodyLongerThanASheetGoesOnASecondPage) {
   EXPECT_EQ(PdfText(control.LastOutput(), 1).find("NET A PAYER"), std::string::npos);
 }
 
-TEST_F(PdfPrintControlTest, AnEmptyKeyListPrintsNothingAndIsNoError) {
+TEST_F(PdfPrintControlTest, NothingToPrintCancelledOrFailingLeavesNoFile) {
+  settings_.progressThreshold = 2;
   PdfPrintControl control(settings_);
   EXPECT_EQ(Print(control, dba::DynArray()), kStatusNothingPrinted);
   EXPECT_TRUE(control.LastOutput().empty());
-  EXPECT_TRUE(FolderFiles().empty());
-}
-
-TEST_F(PdfPrintControlTest, CancellingBetweenPayslipsLeavesNoFile) {
-  settings_.progressThreshold = 2;
-  PdfPrintControl control(settings_);
   control.SetProgressFactory([](int total) {
     EXPECT_EQ(total, 3);
     return std::make_unique<CancelAt>(2);
   });
   EXPECT_EQ(Print(control, List({kMarch, kApril, kMay})), kStatusNothingPrinted);
-  EXPECT_TRUE(FolderFiles().empty());
-}
-
-TEST_F(PdfPrintControlTest, TheProgressWindowShowsUnderAWidgetsApplication) {
-  settings_.progressThreshold = 1;
-  PdfPrintControl control(settings_);
-  EXPECT_NE(MakeProgressWindow(3), nullptr);
-  EXPECT_EQ(Print(control, List({kMarch, kApril, kMay})), kStatusPrinted);
-  EXPECT_EQ(PdfPages(control.LastOutput()), 3);
+  EXPECT_EQ(FolderFiles(), 0);
+  control.SetProgressFactory(nullptr);
+  db_->FailWhen([](const testsupport::Call& c) { return c.op == "read" && c.key == kApril; });
+  EXPECT_EQ(dba::RunStep([&] {
+              Print(control, List({kMarch, kApril, kMay}));
+            }),
+            dba::kStorageFailure);
+  EXPECT_EQ(FolderFiles(), 0);
 }
 
 TEST_F(PdfPrintControlTest, ProgressOnlyForInteractiveRequestsOfMoreThanTheThreshold) {
-  struct Case {
-    int keys;
-    bool interactive;
-    bool shown;
-  };
   settings_.progressThreshold = 2;
-  for (const Case c : {Case{2, true, false}, Case{3, true, true}, Case{3, false, false}}) {
+  const struct {
+    int keys;
+    bool interactive, shown;
+  } cases[] = {{2, true, false}, {3, true, true}, {3, false, false}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.keys) + (c.interactive ? " interactive" : " batch"));
     PdfPrintControl control(settings_);
     bool shown = false;
@@ -192,6 +195,10 @@ TEST_F(PdfPrintControlTest, ProgressOnlyForInteractiveRequestsOfMoreThanTheThres
     Print(control, keys, false, c.interactive);
     EXPECT_EQ(shown, c.shown);
   }
+  settings_.progressThreshold = 1;  // the real window, under a widgets application
+  PdfPrintControl control(settings_);
+  EXPECT_EQ(Print(control, List({kMarch, kApril, kMay})), kStatusPrinted);
+  EXPECT_EQ(PdfPages(control.LastOutput()), 3);
 }
 
 TEST_F(PdfPrintControlTest, AFolderThatCannotBeMadeIsAPrintFailure) {
@@ -199,25 +206,8 @@ TEST_F(PdfPrintControlTest, AFolderThatCannotBeMadeIsAPrintFailure) {
   std::ofstream(folder_ / "file") << "x";
   settings_.folder = folder_ / "file" / "below";
   PdfPrintControl control(settings_);
-  try {
-    Print(control, List({kMarch}));
-    FAIL();
-  } catch (const dba::Error& e) {
-    EXPECT_EQ(e.code(), kPrintFailed);
-    EXPECT_NE(std::string(e.what()).find("below"), std::string::npos) << e.what();
-  }
-}
-
-TEST_F(PdfPrintControlTest, AFailingDatabaseStopsTheRequestAndLeavesNoFile) {
-  db_->FailWhen([](const testsupport::Call& c) { return c.op == "read" && c.key == kApril; });
-  PdfPrintControl control(settings_);
-  try {
-    Print(control, List({kMarch, kApril, kMay}));
-    FAIL();
-  } catch (const dba::Error& e) {
-    EXPECT_EQ(e.code(), dba::kStorageFailure);
-  }
-  EXPECT_TRUE(FolderFiles().empty());
+  const std::string why = ErrorOf([&] { Print(control, List({kMarch})); });
+  EXPECT_NE(why.find("below"), std::string::npos) << why;
 }
 
 class PrinterTest : public PdfPrintControlTest {
@@ -246,35 +236,24 @@ class PrinterTest : public PdfPrintControlTest {
   std::string path_;
 };
 
-TEST_F(PrinterTest, AConfiguredPrinterGetsThePdfThroughLp) {
+TEST_F(PrinterTest, AConfiguredPrinterGetsThePdfThroughLpAndTheDefaultNamesNone) {
   FakeLp(0);
-  settings_.printer = "bureau";
-  PdfPrintControl control(settings_);
-  EXPECT_EQ(Print(control, List({kMarch})), kStatusPrinted);
-  EXPECT_EQ(Args(),
-            "-d bureau -t Bulletins de paie ABC -- " + control.LastOutput().string() + "\n");
-}
-
-TEST_F(PrinterTest, TheDefaultDestinationNamesNone) {
-  FakeLp(0);
-  settings_.printer = "default";
-  PdfPrintControl control(settings_);
-  Print(control, List({kMarch}));
-  EXPECT_EQ(Args().rfind("-t ", 0), 0u) << Args();
+  for (const auto& [printer, destination] : {std::pair{"bureau", "-d bureau "}, {"default", ""}}) {
+    settings_.printer = printer;
+    PdfPrintControl control(settings_);
+    EXPECT_EQ(Print(control, List({kMarch})), kStatusPrinted);
+    EXPECT_EQ(Args(), std::string(destination) + "-t Bulletins de paie ABC -- " +
+                          control.LastOutput().string() + "\n");
+  }
 }
 
 TEST_F(PrinterTest, APrinterThatRefusesIsAnErrorSayingWhyAndThePdfStays) {
   FakeLp(1);
   settings_.printer = "nowhere";
   PdfPrintControl control(settings_);
-  try {
-    Print(control, List({kMarch}));
-    FAIL();
-  } catch (const dba::Error& e) {
-    EXPECT_EQ(e.code(), kPrintFailed);
-    EXPECT_NE(std::string(e.what()).find("does not exist"), std::string::npos) << e.what();
-  }
-  EXPECT_EQ(FolderFiles().size(), 1u);
+  const std::string why = ErrorOf([&] { Print(control, List({kMarch})); });
+  EXPECT_NE(why.find("does not exist"), std::string::npos) << why;
+  EXPECT_EQ(FolderFiles(), 1);
 }
 
 }  // namespace
