@@ -170,14 +170,6 @@ TEST(PayslipBodyEnd, TheMarkerIsLookedForFromAttributeTwenty) {
   EXPECT_EQ(FormatPayslipBody(PayslipRecord({"A", "#6|100", "B"})).endMarker, 22);
 }
 
-TEST(PayslipBodyEnd, RowCountIsOnePerAttributePlusTheRowAfterTheTotals) {
-  testsupport::Lines lines = testsupport::OrdinaryLines(30);
-  lines.insert(lines.begin() + 10, "TOTAL DES COTISATIONS|1");
-  const PayslipBody body = FormatPayslipBody(PayslipRecord(lines));
-  EXPECT_EQ(body.rows.size(), 32u);
-  EXPECT_EQ(body.endMarker, 19 + 31);
-}
-
 TEST(PayslipBodyFault, RecordWithoutEndMarkerIsReported) {
   DynArray record(testsupport::RecordText(testsupport::SampleHeader()));
   record.Set(19, "Salaire de base");
