@@ -67,6 +67,7 @@ TEST_F(QueryEngineTest, SelectionsAndOrderings) {
       {"SSELECT ASSOCIATION PAR-DECR 1", "A02 A01 A03 "},
       {"SSELECT ASSOCIATION AVEC 49 = \"1\"", "A01 A03 "},  // any value matches
       {"SSELECT ASSOCIATION AVEC 1 = \"AIDE]\"", "A02 "},
+      {"sselect ASSOCIATION avec 1 = \"AIDE PLUS]\" par-decr 0", "A02 "},
       {"SSELECT ASSOCIATION AVEC 1 = \"\"", "A01 A03 "},
       {"SSELECT ASSOCIATION AVEC 49 = \"1\" AVEC 0 = \"A03\"", "A03 "},
   };

@@ -6,25 +6,6 @@
 
 namespace {
 
-// What each part means is checked through the query engine; here only the reading.
-TEST(QuerySentenceTest, ReadsVerbsFieldsQuotedBlanksAndBareBracket) {
-  const dba::Sentence s = dba::ParseSentence("sselect F avec 2 = \"DE LA]\" par-decr 3 PAR 0");
-  EXPECT_TRUE(s.sorted);
-  EXPECT_EQ(s.conditions[0].field.attribute, 2);
-  EXPECT_EQ(s.conditions[0].value, "DE LA");
-  EXPECT_TRUE(s.conditions[0].prefix);
-  ASSERT_EQ(s.sorts.size(), 2u);
-  EXPECT_TRUE(s.sorts[0].descending);
-  EXPECT_TRUE(s.sorts[1].field.IsKey());
-  EXPECT_FALSE(s.sorts[1].descending);
-  const dba::Sentence name = dba::ParseSentence("SELECT F AVEC NomPrenomAidantArchBull = \"]\"");
-  EXPECT_FALSE(name.sorted);
-  EXPECT_EQ(name.conditions[0].field.item, "NomPrenomAidantArchBull");
-  EXPECT_TRUE(name.conditions[0].prefix);
-  EXPECT_EQ(name.conditions[0].value, "");
-  EXPECT_FALSE(dba::ParseSentence("SELECT F AVEC 0 = \"\"").conditions[0].prefix);
-}
-
 TEST(QuerySentenceTest, MalformedSentencesAreRefused) {
   struct Case {
     const char* sentence;
