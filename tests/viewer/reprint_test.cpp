@@ -1,6 +1,4 @@
 // Edition in the viewer: the payslip shown printed again, every step with errors ignored.
-#include <gtest/gtest.h>
-
 #include "component/state/procedure.h"
 #include "data/archive_files.h"
 #include "data/request_records.h"
@@ -9,10 +7,8 @@
 #include "printing/print_log.h"
 #include "printing/recording_print_control.h"
 #include "support/failing_database.h"
-#include "support/payslip_record.h"
 #include "text/text.h"
-#include "ui/test_desktop.h"
-#include "viewer/frm_visualisation_bulletin.h"
+#include "viewer/viewer_fixture.h"
 
 namespace vantelor {
 namespace {
@@ -65,6 +61,7 @@ class ReprintTest : public ::testing::Test {
 
 TEST_F(ReprintTest, PrintsTheShownPayslipAloneThroughTheRequestRecord) {
   v_.W_StatutImpression = 3;
+  v_.W_PreImprime = true;
   viewer_->Cmd_Edition.UserClick();
 
   ASSERT_EQ(control_->editions.size(), 1u);
@@ -73,6 +70,7 @@ TEST_F(ReprintTest, PrintsTheShownPayslipAloneThroughTheRequestRecord) {
   EXPECT_TRUE(e.interactive);
   EXPECT_EQ(e.user, text::Upper(Lire_NomUtilisateur()));
   EXPECT_EQ(e.statusOnEntry, 0);
+  EXPECT_TRUE(e.preprinted);
   EXPECT_EQ(control_->database, v_.TheDatabase);
   EXPECT_EQ(control_->client, v_.TheClient);
   EXPECT_EQ(tempoDuringPrint_, kShown);
@@ -84,45 +82,29 @@ TEST_F(ReprintTest, PrintsTheShownPayslipAloneThroughTheRequestRecord) {
   EXPECT_TRUE(viewer_->Loaded()) << "the viewer stays open";
 }
 
-TEST_F(ReprintTest, ThePreprintedFlagIsTheOneTheSelectionScreenSet) {
-  for (const bool preprinted : {false, true}) {
-    v_.W_PreImprime = preprinted;
-    viewer_->Cmd_Edition.UserClick();
-    EXPECT_EQ(control_->editions.back().preprinted, preprinted);
-  }
-}
-
 TEST_F(ReprintTest, ARequestRecordLeftBehindIsReusedWithItsKeysClearedFirst) {
   store_->OpenFile("TEMPO")->WriteRecord(
       key_, std::string("OLD1") + dba::kValueMark + "OLD2" + dba::kAttributeMark + "kept");
   viewer_->Cmd_Edition.UserClick();
   EXPECT_EQ(tempoDuringPrint_, std::string(kShown) + dba::kAttributeMark + "kept");
+  EXPECT_FALSE(control_->editions.back().preprinted);
   EXPECT_EQ(Tempo(), "<none>");
 }
 
 TEST_F(ReprintTest, FailuresAreIgnoredStepByStepAndTheRequestRecordStillGoes) {
-  struct Case {
-    const char* name;
-    std::function<bool(const Call&)> fails;
-    bool controlFails;
+  const struct {
+    std::string op, file;  // the store call that fails; none when the print control does
     bool printed;
-  };
-  const Case cases[] = {
-      {"print control fails", nullptr, true, true},
-      {"request record not written",
-       [](const Call& c) { return c.file == "TEMPO" && c.op == "write"; }, false, true},
-      {"request record not read", [](const Call& c) { return c.file == "TEMPO" && c.op == "read"; },
-       false, true},
-      {"print log not written",
-       [](const Call& c) { return c.file == printing::kPrintLogFile && c.op == "write"; }, false,
-       false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  } cases[] = {{"", "", true},
+               {"write", "TEMPO", true},
+               {"read", "TEMPO", true},
+               {"write", std::string(printing::kPrintLogFile), false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.op + " " + c.file);
     control_->editions.clear();
     control_->failure.reset();
-    if (c.controlFails) control_->failure = dba::Error(printing::kPrintFailed, "out of paper");
-    fails_ = c.fails;
+    if (c.op.empty()) control_->failure = dba::Error(printing::kPrintFailed, "out of paper");
+    fails_ = [&c](const Call& call) { return call.op == c.op && call.file == c.file; };
     viewer_->Cmd_Edition.UserClick();
     fails_ = nullptr;
     EXPECT_EQ(control_->editions.size(), c.printed ? 1u : 0u);
