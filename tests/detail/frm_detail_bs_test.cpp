@@ -94,8 +94,6 @@ TEST_F(DetailWindowTest, EachGroupFillsItsColumnsWithItsOwnBlanks) {
       {"8:MAL 9:83420 11:-626 12:83420 13:0 14:10678",
        "MAL/Maladie/    834,20//     -6,26/    834,20//    106,78/2\n"},
       {"8:MAL 12:83420 13:5400 14:4505", "MAL/Maladie/ / / /    834,20/    5,400/     45,05/2\n"},
-      {"8:VDP 9:79249 10:5100 11:4042",
-       "VDP/Vieillesse déplafonnée/    792,49/    5,1000/     40,42/ / / /2\n"},
       {"17:TRA 18:0 19:1250 20:1500", "TRA/Indemnité de transport/ / /     15,00/ / / /3\n"},
       {"17:TRA 18:2000 20:1500", "TRA/Indemnité de transport/     20,00//     15,00/ / / /3\n"},
       {"17:TRA 18:2000 19:1250 20:1500",
@@ -114,20 +112,15 @@ TEST_F(DetailWindowTest, EachGroupFillsItsColumnsWithItsOwnBlanks) {
 }
 
 TEST_F(DetailWindowTest, TotalsShowWithoutRowsAndAnEmptyNetTaxableEndsThem) {
-  const struct {
-    const char* detail;
-    const char* totals;
-  } cases[] = {
-      {"6:8667 7:83420 15:67391 21:66989", "    86,67/    834,20/    673,91/    669,89"},
-      {"21:66989", "     0,00/      0,00//"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.detail);
-    auto w = OpenWith(c.detail);
-    EXPECT_EQ(Rows(*w), "");
+  for (const auto& [detail, totals] :
+       {std::pair{"6:8667 7:83420 15:67391 21:66989", "    86,67/    834,20/    673,91/    669,89"},
+        std::pair{"21:66989", "     0,00/      0,00//"}}) {
+    auto w = OpenWith(detail);
+    EXPECT_EQ(Rows(*w), "") << detail;
     EXPECT_EQ(w->Txt_BaseBrut.Text() + "/" + w->Txt_MontantBrut.Text() + "/" +
                   w->Txt_NetFiscal.Text() + "/" + w->Txt_NetAPayer.Text(),
-              c.totals);
+              totals)
+        << detail;
   }
 }
 
