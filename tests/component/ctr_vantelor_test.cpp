@@ -1,4 +1,4 @@
-// The control as a host sees it: properties, Init in its steps, termination in its order.
+// The control as a host sees it: Init in its steps, termination in its order, the rights.
 #include "vantelor/ctr_vantelor.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 #include "component/recording_objects.h"
 #include "component/state/procedure.h"
 #include "data/archive_files.h"
-#include "help/context_ids.h"
 #include "ui/test_desktop.h"
 
 namespace {
@@ -27,21 +26,12 @@ class LoggingDesktop : public ui::TestDesktop {
   Log& log_;
 };
 
-const std::vector<std::string> kInitFiles = {
-    "PERIODESPAIE", "AIDANTSARCHIVEBULL", "AIDESARCHIVEBULL", "ASSOCIATION",
-    "CIVILAIDANT",  "CIVILAIDE",          "ARCHIVEBULL",      "TEMPO",
-    "CONTRAT"};
+const Log kInitFiles = {"PERIODESPAIE", "AIDANTSARCHIVEBULL", "AIDESARCHIVEBULL", "ASSOCIATION",
+                        "CIVILAIDANT",  "CIVILAIDE",          "ARCHIVEBULL",      "TEMPO",
+                        "CONTRAT"};
 
 class ControlTest : public ::testing::Test {
  protected:
-  ControlTest() {
-    dba::DynArray civil;
-    civil.Set(2, "DUPONT");
-    civil.Set(3, "Marie");
-    civil.Set(31, "A01");
-    archive->Write("CIVILAIDANT", "00012", civil.Text());
-  }
-
   // Hands the control its objects, as the host does before Init.
   void Configure(const std::string& failOn = "") {
     auto db = std::make_shared<testsupport::RecordingDatabase>(archive, log, failOn);
@@ -51,7 +41,6 @@ class ControlTest : public ::testing::Test {
     control->put_DroitsUtilisateur(rights);
   }
   vantelor::SelectionScreen& Screen() { return vantelor::Ecran(*control); }
-  vantelor::Variable& State() { return vantelor::Etat(*control); }
 
   Log log;
   LoggingDesktop desktop{log};
@@ -61,112 +50,73 @@ class ControlTest : public ::testing::Test {
   testsupport::RecordingDatabase* database = nullptr;
 };
 
-TEST_F(ControlTest, CreationMakesItsWindowTheHelpOwnerAndOpensNothing) {
-  EXPECT_EQ(help::Proprietaire(), control->WindowHandle());
-  vantelor::Ctr_Vantelor other;
-  EXPECT_NE(other.WindowHandle(), control->WindowHandle());
-  EXPECT_EQ(State().Fic_CivilAidant, nullptr);
-  EXPECT_FALSE(control->get_W_Sortir());
-  EXPECT_EQ(control->get_W_CodeAidant(), "");
-}
-
-TEST_F(ControlTest, InitOpensTheFilesResetsTheScreenAndFocusesTheCaregiverCode) {
-  Configure();
-  Screen().Cmd_Imprimer.SetEnabled(true);
-  Screen().Cdr_Periode.SetEnabled(true);
-  control->Init();
-  EXPECT_EQ(database->opened, kInitFiles);
-  EXPECT_FALSE(Screen().Cmd_Imprimer.Enabled());
-  EXPECT_FALSE(Screen().Cdr_Periode.Enabled());
-  EXPECT_FALSE(Screen().Cmd_Recherche.Enabled());
-  EXPECT_EQ(Screen().Txt_CodeAidant.Text(), "");
-  EXPECT_TRUE(Screen().Txt_CodeAidant.HasFocus());
-  EXPECT_TRUE(desktop.Messages().empty());
-}
-
-TEST_F(ControlTest, InitPreselectsTheCaregiverGivenByTheHost) {
-  Configure();
-  control->put_W_CodeAidant("00012");
-  control->Init();
-  EXPECT_EQ(Screen().Txt_CodeAidant.Text(), "00012");
-  EXPECT_EQ(Screen().Cbo_NomAidant.Text(), "DUPONT Marie");
-  EXPECT_TRUE(Screen().Cmd_Recherche.Enabled());
-  // Step 5 focuses the name; step 7 gives the focus back to the enabled code box.
-  EXPECT_TRUE(Screen().Txt_CodeAidant.HasFocus());
-}
-
-TEST_F(ControlTest, InitReadsThePreprintedSetting) {
-  dba::DynArray association;
+TEST_F(ControlTest, InitOpensTheFilesAndPreselectsTheCaregiverGivenByTheHost) {
+  EXPECT_THROW(control->Init(), dba::Error);  // no database yet
+  dba::DynArray civil, association;
+  civil.Set(2, "DUPONT");
+  civil.Set(3, "Marie");
+  civil.Set(31, "A01");
+  archive->Write("CIVILAIDANT", "00012", civil.Text());
   association.Set(49, "1");
   archive->Write("ASSOCIATION", "A01", association.Text());
   Configure();
+  Screen().Cmd_Imprimer.SetEnabled(true);
+  control->put_W_CodeAidant("00012");
   control->Init();
+  EXPECT_EQ(database->opened, kInitFiles);
+  EXPECT_FALSE(Screen().Cmd_Imprimer.Enabled());
+  EXPECT_EQ(Screen().Cbo_NomAidant.Text(), "DUPONT Marie");
   EXPECT_EQ(Screen().Cac_Preimp.Value(), 1);
+  EXPECT_TRUE(Screen().Txt_CodeAidant.HasFocus());
 }
-
-TEST_F(ControlTest, InitStopsAtAFileThatCannotBeOpenedAndTerminationStillReleasesAll) {
-  Configure("TEMPO");
-  try {
-    control->Init();
-    FAIL() << "Init went through";
-  } catch (const dba::Error& e) {
-    EXPECT_EQ(e.code(), dba::kFileNotFound);
-  }
-  EXPECT_EQ(database->opened, std::vector<std::string>(kInitFiles.begin(), kInitFiles.begin() + 7));
-  EXPECT_EQ(State().Fic_Tempo, nullptr);
-  log.clear();
-  control.reset();
-  EXPECT_EQ(log, (Log{"help 2", "PERIODESPAIE", "AIDANTSARCHIVEBULL", "AIDESARCHIVEBULL",
-                      "ASSOCIATION", "CIVILAIDANT", "CIVILAIDE", "ARCHIVEBULL", "database",
-                      "function rights", "user rights"}));
-  EXPECT_TRUE(desktop.Errors().empty());
-}
-
-TEST_F(ControlTest, InitWithoutADatabaseIsAnError) { EXPECT_THROW(control->Init(), dba::Error); }
 
 TEST_F(ControlTest, TerminationClosesHelpThenReleasesFilesDatabaseAndRightsInOrder) {
-  Configure();
-  control->Init();
-  // The calculation detail window opens three more files.
-  State().Fic_RubSaisie = State().TheDatabase->OpenFile("RUBSAISIE");
-  State().Fic_RubCharge = State().TheDatabase->OpenFile("RUBCHARGE");
-  State().Fic_DetailCalcul = State().TheDatabase->OpenFile("DETAILCALCUL");
-  auto client = std::make_shared<dba::SqliteClient>();
-  control->put_TheClient(client);
-  log.clear();
-  control.reset();
-  EXPECT_EQ(log,
-            (Log{"help 2", "PERIODESPAIE", "AIDANTSARCHIVEBULL", "AIDESARCHIVEBULL", "ASSOCIATION",
-                 "CIVILAIDANT", "CIVILAIDE", "ARCHIVEBULL", "TEMPO", "RUBCHARGE", "RUBSAISIE",
-                 "DETAILCALCUL", "CONTRAT", "database", "function rights", "user rights"}));
-  EXPECT_EQ(client.use_count(), 1);  // the host keeps its client
+  const Log released = {"help 2",      "PERIODESPAIE", "AIDANTSARCHIVEBULL", "AIDESARCHIVEBULL",
+                        "ASSOCIATION", "CIVILAIDANT",  "CIVILAIDE",          "ARCHIVEBULL"};
+  const Log rest = {"database", "function rights", "user rights"};
+  for (const bool initFails : {false, true}) {
+    SCOPED_TRACE(initFails ? "Init stopped at TEMPO" : "after Init");
+    log.clear();
+    control = std::make_unique<vantelor::Ctr_Vantelor>();
+    Configure(initFails ? "TEMPO" : "");
+    Log expected = released;
+    if (initFails) {
+      EXPECT_THROW(control->Init(), dba::Error);
+    } else {
+      control->Init();  // then the calculation detail window opens three more files
+      vantelor::Variable& v = vantelor::Etat(*control);
+      v.Fic_RubSaisie = v.TheDatabase->OpenFile("RUBSAISIE");
+      v.Fic_RubCharge = v.TheDatabase->OpenFile("RUBCHARGE");
+      v.Fic_DetailCalcul = v.TheDatabase->OpenFile("DETAILCALCUL");
+      expected.insert(expected.end(),
+                      {"TEMPO", "RUBCHARGE", "RUBSAISIE", "DETAILCALCUL", "CONTRAT"});
+    }
+    expected.insert(expected.end(), rest.begin(), rest.end());
+    log.clear();
+    control.reset();
+    EXPECT_EQ(log, expected);
+  }
 }
 
 TEST_F(ControlTest, RightsAreAskedForThisFunctionAndReplacedTogether) {
   auto first = std::make_shared<testsupport::RecordingRights>(log);
-  vantelor::RightsRef rights = first;
+  vantelor::RightsRef rights = first,
+                      failing = std::make_shared<testsupport::RecordingRights>(log, true);
   control->put_DroitsUtilisateur(rights);
   EXPECT_EQ(first->asked, std::vector<std::string>{"PALIMOR"});
-  EXPECT_EQ(State().DroitsUtilisateur, first);
-  ASSERT_NE(State().DroitsFonction, nullptr);
-  const auto function = State().DroitsFonction;
-
-  vantelor::RightsRef failing = std::make_shared<testsupport::RecordingRights>(log, true);
+  const auto function = vantelor::Etat(*control).DroitsFonction;
+  ASSERT_NE(function, nullptr);
   EXPECT_THROW(control->put_DroitsUtilisateur(failing), dba::Error);
-  EXPECT_EQ(State().DroitsUtilisateur, first);
-  EXPECT_EQ(State().DroitsFonction, function);
-
-  vantelor::RightsRef none;
-  control->put_DroitsUtilisateur(none);
-  EXPECT_EQ(State().DroitsUtilisateur, nullptr);
-  EXPECT_EQ(State().DroitsFonction, nullptr);
+  EXPECT_EQ(vantelor::Etat(*control).DroitsUtilisateur, first);
+  EXPECT_EQ(vantelor::Etat(*control).DroitsFonction, function);
 }
 
-TEST(LoginName, IsReturnedWholeWhateverItsLength) {
+TEST_F(ControlTest, WindowHandlesAreUniqueAndLoginNamesWhole) {
+  vantelor::Ctr_Vantelor other;
+  EXPECT_NE(other.WindowHandle(), control->WindowHandle());
   const std::string longName = "jean-baptiste.delacroix-fontaine";  // 32 characters
   EXPECT_EQ(vantelor::NomUtilisateur(longName.c_str(), "other"), longName);
   EXPECT_EQ(vantelor::NomUtilisateur(nullptr, "fromenv"), "fromenv");
-  EXPECT_EQ(vantelor::NomUtilisateur("", nullptr), "");
 }
 
 }  // namespace

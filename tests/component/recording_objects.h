@@ -13,10 +13,18 @@ namespace testsupport {
 
 using Log = std::vector<std::string>;
 
-class RecordingFile : public dba::File {
+// Writes `name` in the log when released.
+struct Released {
+  Released(Log& log, std::string name) : log_(log), name_(std::move(name)) {}
+  ~Released() { log_.push_back(name_); }
+  Log& log_;
+  std::string name_;
+};
+
+class RecordingFile : public dba::File, Released {
  public:
-  RecordingFile(std::shared_ptr<dba::File> inner, Log& log) : inner_(std::move(inner)), log_(log) {}
-  ~RecordingFile() override { log_.push_back(inner_->Name()); }
+  RecordingFile(std::shared_ptr<dba::File> inner, Log& log)
+      : Released(log, inner->Name()), inner_(std::move(inner)) {}
   const std::string& Name() const override { return inner_->Name(); }
   dba::Record ReadRecord(std::string_view key) override { return inner_->ReadRecord(key); }
   dba::Record NewRecord(std::string_view key) override { return inner_->NewRecord(key); }
@@ -27,14 +35,12 @@ class RecordingFile : public dba::File {
 
  private:
   std::shared_ptr<dba::File> inner_;
-  Log& log_;
 };
 
-class RecordingDatabase : public dba::Database {
+class RecordingDatabase : public dba::Database, Released {
  public:
   RecordingDatabase(std::shared_ptr<dba::Database> inner, Log& log, std::string failOn = "")
-      : inner_(std::move(inner)), log_(log), failOn_(std::move(failOn)) {}
-  ~RecordingDatabase() override { log_.push_back("database"); }
+      : Released(log, "database"), inner_(std::move(inner)), failOn_(std::move(failOn)) {}
   std::shared_ptr<dba::File> OpenFile(std::string_view name) override {
     if (name == failOn_) throw dba::Error(dba::kFileNotFound, "cannot open file " + failOn_);
     opened.emplace_back(name);
@@ -47,24 +53,18 @@ class RecordingDatabase : public dba::Database {
 
  private:
   std::shared_ptr<dba::Database> inner_;
-  Log& log_;
   std::string failOn_;
 };
 
-class RecordingAccess : public rights::FunctionAccess {
- public:
-  explicit RecordingAccess(Log& log) : log_(log) {}
-  ~RecordingAccess() override { log_.push_back("function rights"); }
+struct RecordingAccess : rights::FunctionAccess, Released {
+  explicit RecordingAccess(Log& log) : Released(log, "function rights") {}
   bool PersonAccess(const std::string&, int) override { return true; }
-
- private:
-  Log& log_;
 };
 
-class RecordingRights : public rights::UserRights {
+class RecordingRights : public rights::UserRights, Released {
  public:
-  explicit RecordingRights(Log& log, bool fail = false) : log_(log), fail_(fail) {}
-  ~RecordingRights() override { log_.push_back("user rights"); }
+  explicit RecordingRights(Log& log, bool fail = false)
+      : Released(log, "user rights"), fail_(fail) {}
   std::shared_ptr<rights::FunctionAccess> FunctionRights(const std::string& code) override {
     asked.push_back(code);
     if (fail_) throw dba::Error(dba::kStorageFailure, "rights unreadable");
@@ -73,7 +73,6 @@ class RecordingRights : public rights::UserRights {
   std::vector<std::string> asked;
 
  private:
-  Log& log_;
   bool fail_;
 };
 

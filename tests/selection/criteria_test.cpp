@@ -1,45 +1,40 @@
-// Activity and period criteria of the selection screen: Verif_Zones, the period boxes,
-// the reset of the period area, the activity boxes, the pre-printed setting, the help
-// pop-up menu.
+// Activity and period criteria: Verif_Zones, when Lister may be used, the reset of the
+// period area, the activity boxes and the pre-printed setting.
 #include <gtest/gtest.h>
 
-#include "help/context_ids.h"
 #include "rights/stored_rights.h"
 #include "support/selection_fixture.h"
 
 namespace {
 
+using vantelor::SelectionScreen;
+
 class CriteriaTest : public testsupport::SelectionFixture {
  protected:
-  // The period area as a search leaves it: the years offered, everything enabled.
-  void OpenPeriod(const std::vector<std::string>& years) {
+  // The period area as a search leaves it, then the list indexes chosen (-1 = none).
+  void Period(const std::vector<std::string>& years, int m1, int y1, int m2, int y2) {
+    screen.Desactiver_Periode();
     for (const std::string& year : years) {
       screen.Cbo_DebutAn.AddItem(year);
       screen.Cbo_FinAn.AddItem(year);
     }
     for (ui::Control* c : PeriodArea()) c->SetEnabled(true);
+    screen.Cbo_DebutPeriode.SetListIndex(m1);
+    screen.Cbo_DebutAn.SetListIndex(y1);
+    screen.Cbo_FinPeriode.SetListIndex(m2);
+    screen.Cbo_FinAn.SetListIndex(y2);
   }
   std::vector<ui::Control*> PeriodArea() {
     return {&screen.Cdr_Periode, &screen.Etq_DebutPeriode, &screen.Cbo_DebutPeriode,
             &screen.Cbo_DebutAn, &screen.Etq_FinPeriode,   &screen.Cbo_FinPeriode,
             &screen.Cbo_FinAn};
   }
-  std::vector<ui::ComboBox*> PeriodBoxes() {
-    return {&screen.Cbo_DebutPeriode, &screen.Cbo_DebutAn, &screen.Cbo_FinPeriode,
-            &screen.Cbo_FinAn};
-  }
-  void ChoosePeriod(int startMonth, int startYear, int endMonth, int endYear) {
-    screen.Cbo_DebutPeriode.SetListIndex(startMonth);
-    screen.Cbo_DebutAn.SetListIndex(startYear);
-    screen.Cbo_FinPeriode.SetListIndex(endMonth);
-    screen.Cbo_FinAn.SetListIndex(endYear);
-  }
 };
 
-TEST_F(CriteriaTest, VerifZonesStopsAtTheFirstFaultOfThePeriod) {
-  // Years offered: 2004 (index 0) and 2003 (index 1); -1 = nothing chosen.
+TEST_F(CriteriaTest, VerifZonesStopsAtTheFirstFaultAndListerWaitsForAWholePeriod) {
+  // Years offered: 2004 (index 0) and 2003 (index 1).
   const struct {
-    int startMonth, startYear, endMonth, endYear;
+    int m1, y1, m2, y2;
     const char* message;  // "" = the period passes
     const char* focus;
   } rows[] = {
@@ -51,15 +46,15 @@ TEST_F(CriteriaTest, VerifZonesStopsAtTheFirstFaultOfThePeriod) {
       {-1, -1, 2, 1, "Le mois de début de période est obligatoire.", "Cbo_FinPeriode"},
       {0, 0, 11, 1, "La période de fin doit être supérieure ou égale à la période de début.",
        "Cbo_FinPeriode"},
-      {2, 1, 2, 1, "", ""},  // Mars 2003 to Mars 2003: equal periods pass
-      {0, 1, 1, 0, "", ""},  // Janvier 2003 to Février 2004
+      {2, 1, 2, 1, "", ""},  // equal periods pass
+      {0, 1, 1, 0, "", ""},
       {-1, -1, -1, -1, "", ""},
   };
-  OpenPeriod({"2004", "2003"});
   for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.startMonth << "/" << row.startYear << " - "
-                                    << row.endMonth << "/" << row.endYear);
-    ChoosePeriod(row.startMonth, row.startYear, row.endMonth, row.endYear);
+    SCOPED_TRACE(testing::Message() << row.m1 << "/" << row.y1 << " - " << row.m2 << "/" << row.y2);
+    Period({"2004", "2003"}, row.m1, row.y1, row.m2, row.y2);
+    EXPECT_EQ(screen.Cmd_Lister.Enabled(),
+              row.m1 >= 0 && row.y1 >= 0 && row.m2 >= 0 && row.y2 >= 0);
     screen.Cmd_Sortir.SetFocus();
     const std::size_t before = desktop.Messages().size();
     if (*row.message) desktop.Answer(ui::kAnswerOk);
@@ -76,141 +71,57 @@ TEST_F(CriteriaTest, VerifZonesStopsAtTheFirstFaultOfThePeriod) {
   }
 }
 
-TEST_F(CriteriaTest, PeriodBoxesTakeNoKeyButBackspace) {
-  OpenPeriod({"2003"});
-  for (ui::ComboBox* box : PeriodBoxes()) {
-    SCOPED_TRACE(box->Name());
-    box->SetListIndex(0);
-    const std::string chosen = box->Text();
-    box->UserType("a1 ");
-    EXPECT_EQ(box->Text(), chosen);
-    box->UserKey(ui::kKeyBackspace);
-    EXPECT_EQ(box->Text(), chosen.substr(0, chosen.size() - 1));
-  }
-}
-
-TEST_F(CriteriaTest, ListerIsEnabledOnlyWhenTheWholePeriodIsChosen) {
-  const struct {
-    std::vector<std::string> years;
-    int startMonth, startYear, endMonth, endYear;
-    bool enabled;
-  } rows[] = {
-      {{"2003"}, 0, 0, 2, 0, true},   {{"2003"}, -1, 0, 2, 0, false},
-      {{"2003"}, 0, -1, 2, 0, false}, {{"2003"}, 0, 0, -1, 0, false},
-      {{"2003"}, 0, 0, 2, -1, false}, {{}, 0, -1, 2, -1, false},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.startMonth << "/" << row.startYear << " - "
-                                    << row.endMonth << "/" << row.endYear);
-    screen.Desactiver_Periode();
-    OpenPeriod(row.years);
-    ChoosePeriod(row.startMonth, row.startYear, row.endMonth, row.endYear);
-    EXPECT_EQ(screen.Cmd_Lister.Enabled(), row.enabled);
-  }
-}
-
-TEST_F(CriteriaTest, DesactiverPeriodeResetsThePeriodAndTheResults) {
-  OpenPeriod({"2004", "2003"});
-  ChoosePeriod(0, 1, 5, 0);
+TEST_F(CriteriaTest, DesactiverPeriodeEmptiesThePeriodAndTheResults) {
+  Period({"2004", "2003"}, 0, 1, 5, 0);
   screen.Lst_Periode.AddItem("JANVIER 2003     X");
   screen.Lst_CodeArchive.AddItem("0001200120030100101");
-  for (ui::Control* c : std::vector<ui::Control*>{&screen.Cmd_Imprimer, &screen.Lst_Periode,
-                                                  &screen.Cdr_Select, &screen.Cmd_Recherche}) {
-    c->SetEnabled(true);
-  }
+  screen.Cmd_Imprimer.SetEnabled(true);
   ASSERT_TRUE(screen.Cmd_Lister.Enabled());
-
   screen.Desactiver_Periode();
-
-  for (ui::Control* c : PeriodArea()) EXPECT_FALSE(c->Enabled()) << c->Name();
-  for (ui::Control* c :
-       std::vector<ui::Control*>{&screen.Cmd_Imprimer, &screen.Lst_Periode, &screen.Cdr_Select,
-                                 &screen.Cmd_Recherche, &screen.Cmd_Lister}) {
-    EXPECT_FALSE(c->Enabled()) << c->Name();
-  }
-  for (ui::ComboBox* box : PeriodBoxes()) {
-    EXPECT_EQ(box->ListIndex(), -1) << box->Name();
+  std::vector<ui::Control*> off = PeriodArea();
+  off.insert(off.end(), {&screen.Cmd_Imprimer, &screen.Lst_Periode, &screen.Cmd_Lister});
+  for (ui::Control* c : off) EXPECT_FALSE(c->Enabled()) << c->Name();
+  for (ui::ComboBox* box :
+       {&screen.Cbo_DebutPeriode, &screen.Cbo_DebutAn, &screen.Cbo_FinPeriode, &screen.Cbo_FinAn}) {
     EXPECT_EQ(box->Text(), "") << box->Name();
   }
-  EXPECT_EQ(screen.Cbo_DebutAn.ListCount(), 0);
-  EXPECT_EQ(screen.Cbo_FinAn.ListCount(), 0);
+  EXPECT_EQ(screen.Cbo_DebutAn.ListCount() + screen.Cbo_FinAn.ListCount(), 0);
   EXPECT_EQ(screen.Cbo_DebutPeriode.ListCount(), 12);
-  EXPECT_EQ(screen.Lst_Periode.ListCount(), 0);
-  EXPECT_EQ(screen.Lst_CodeArchive.ListCount(), 0);
+  EXPECT_EQ(screen.Lst_Periode.ListCount() + screen.Lst_CodeArchive.ListCount(), 0);
 }
 
-class ActivityTest : public CriteriaTest {
- protected:
-  ActivityTest() {
-    AddCaregiver("00012", "DUPONT", "Marie", "A01");
-    AddCareRecipient("00045", "DUPRE", "Louise", "A01");
-  }
-};
-
-TEST_F(ActivityTest, UntickingMandataireEmptiesAndDisablesTheCareRecipientZone) {
+TEST_F(CriteriaTest, ActivityBoxesEmptyTheCareRecipientZoneAndCheckThePersonAgain) {
+  AddCaregiver("00012", "DUPONT", "Marie", "A01");
+  AddCareRecipient("00045", "DUPRE", "Louise", "A01");
   screen.Txt_CodeAide.UserType("00045");
   ASSERT_EQ(screen.Cbo_NomAide.Text(), "DUPRE Louise");
-
   screen.Cac_Mandataire.UserClick();
-  EXPECT_EQ(screen.Txt_CodeAide.Text(), "");
-  EXPECT_EQ(screen.Cbo_NomAide.Text(), "");
+  EXPECT_EQ(screen.Txt_CodeAide.Text() + screen.Cbo_NomAide.Text(), "");
   EXPECT_EQ(screen.Cbo_NomAide.ListCount(), 0);
-  for (ui::Control* c :
-       std::vector<ui::Control*>{&screen.Etq_Aide, &screen.Txt_CodeAide, &screen.Cbo_NomAide}) {
-    EXPECT_FALSE(c->Enabled()) << c->Name();
-  }
-
+  EXPECT_FALSE(screen.Txt_CodeAide.Enabled() || screen.Cbo_NomAide.Enabled());
   screen.Cac_Mandataire.UserClick();
-  EXPECT_TRUE(screen.Txt_CodeAide.Enabled());
-  EXPECT_TRUE(screen.Cbo_NomAide.Enabled());
-  EXPECT_TRUE(screen.Etq_Aide.Enabled());
-  EXPECT_EQ(screen.Txt_CodeAide.Text(), "");
-}
+  EXPECT_TRUE(screen.Txt_CodeAide.Enabled() && screen.Cbo_NomAide.Enabled());
 
-TEST_F(ActivityTest, EitherActivityBoxRedoesTheLookupOfThePersonShown) {
-  const struct {
-    ui::CheckBox vantelor::SelectionScreen::*box;
-    ui::TextBox vantelor::SelectionScreen::*code;
-    const char* typed;
-    const char* refusal;
-  } rows[] = {
-      {&vantelor::SelectionScreen::Cac_Prestataire, &vantelor::SelectionScreen::Txt_CodeAide,
-       "00045", "Vous n'êtes pas autorisé à accéder à cet aidé."},
-      {&vantelor::SelectionScreen::Cac_Prestataire, &vantelor::SelectionScreen::Txt_CodeAidant,
-       "00012", "Vous n'êtes pas autorisé à accéder à cet aidant."},
-      {&vantelor::SelectionScreen::Cac_Mandataire, &vantelor::SelectionScreen::Txt_CodeAidant,
-       "00012", "Vous n'êtes pas autorisé à accéder à cet aidant."},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.typed);
-    v.DroitsFonction = std::make_shared<rights::AccessCodes>(std::vector<std::string>{"A01"});
-    (screen.*row.code).UserType(row.typed);
-    ASSERT_EQ((screen.*row.code).Text(), row.typed);
-    // The user's rights change; the next activity click checks the person again.
-    v.DroitsFonction = std::make_shared<rights::AccessCodes>(std::vector<std::string>{});
-    desktop.Answer(ui::kAnswerOk);
-    (screen.*row.box).UserClick();
-    EXPECT_EQ(desktop.LastMessage().text, row.refusal);
-    EXPECT_EQ((screen.*row.code).Text(), "");
-  }
+  // The user's rights change; the next activity click checks the person shown again.
+  screen.Txt_CodeAidant.UserType("00012");
+  v.DroitsFonction = std::make_shared<rights::AccessCodes>(std::vector<std::string>{});
+  desktop.Answer(ui::kAnswerOk);
+  screen.Cac_Prestataire.UserClick();
+  EXPECT_EQ(desktop.LastMessage().text, "Vous n'êtes pas autorisé à accéder à cet aidant.");
+  EXPECT_EQ(screen.Txt_CodeAidant.Text(), "");
 }
 
 TEST_F(CriteriaTest, PreImprimeIsTickedWhenAnAssociationPrintsOnPreprintedForms) {
   const struct {
     std::vector<std::string> attribute49;
     int initial, expected;
-  } rows[] = {
-      {{"0", "1"}, 0, 1},
-      {{"0", ""}, 0, 0},
-      {{"0"}, 1, 1},  // nothing found: the box keeps its state
-      {{}, 0, 0},
-  };
+  } rows[] = {{{"0", "1"}, 0, 1}, {{"0", ""}, 0, 0}, {{"0"}, 1, 1}, {{}, 0, 0}};
   for (const auto& row : rows) {
+    SCOPED_TRACE(row.attribute49.size());
     db = dba::NewMemoryArchive();
     v.TheDatabase = db;
     for (std::size_t i = 0; i < row.attribute49.size(); ++i) {
       dba::DynArray record;
-      record.Set(1, "Association " + std::to_string(i));
       record.Set(49, row.attribute49[i]);
       db->Write("ASSOCIATION", "A0" + std::to_string(i), record.Text());
     }
@@ -218,26 +129,6 @@ TEST_F(CriteriaTest, PreImprimeIsTickedWhenAnAssociationPrintsOnPreprintedForms)
     screen.Recherche_PreImp();
     EXPECT_EQ(screen.Cac_Preimp.Value(), row.expected);
   }
-}
-
-TEST_F(CriteriaTest, RightButtonPopsTheHelpMenuUpAndItsEntryOpensTheContents) {
-  help::Init_Aide(7, "/opt/vantelor");
-  for (ui::Control* c : std::vector<ui::Control*>{&screen.Cdr_Periode, &screen.Cdr_Select,
-                                                  &screen.Cdr_Selection, &screen}) {
-    SCOPED_TRACE(c->Name());
-    screen.Mnu_Aide.SetEnabled(false);
-    screen.Mnu_Sommaire.SetEnabled(false);
-    desktop.OnPopupMenu([](ui::Menu& menu) { menu.Entries().at(0)->UserChoose(); });
-    c->UserMouseDown(2, 0, 300, 450);
-    EXPECT_EQ(desktop.Popups().back(), (ui::PopupRecord{"Mnu_Aide", c->Name(), 300, 450}));
-    EXPECT_TRUE(screen.Mnu_Aide.Enabled());
-    EXPECT_EQ(desktop.HelpCalls().back(),
-              (ui::HelpRecord{7, "/opt/vantelor/Vantelor.HLP", ui::kHelpFinder, 0}));
-  }
-  const std::size_t popups = desktop.Popups().size();
-  screen.Cdr_Selection.UserMouseDown(1, 0, 300, 450);
-  screen.UserMouseDown(1, 0, 300, 450);
-  EXPECT_EQ(desktop.Popups().size(), popups);
 }
 
 }  // namespace
