@@ -2,6 +2,7 @@
 // both sides, with the differences in the table.
 #include <gtest/gtest.h>
 
+#include "selection/search_fixture.h"
 #include "support/selection_fixture.h"
 
 namespace {
@@ -32,20 +33,6 @@ const Twin kTwins[] = {
      {"DUPRE Louise", "DURIEZ Jean", "DUVAL Rose"}, {"00045", "00046", "00047"}, "ÉTIENNE Marc"}};
 // clang-format on
 void PrintTo(const Twin& twin, std::ostream* out) { *out << twin.side; }
-
-// A file whose reads fail for another reason than a missing record.
-class FailingFile : public dba::File {
- public:
-  const std::string& Name() const override { return name_; }
-  dba::Record ReadRecord(std::string_view) override { Fail(); }
-  dba::Record NewRecord(std::string_view) override { Fail(); }
-  void DeleteRecord(std::string_view) override { Fail(); }
-  void WriteRecord(std::string_view, std::string_view) override { Fail(); }
-
- private:
-  [[noreturn]] static void Fail() { throw dba::Error(dba::kStorageFailure, "disk I/O error"); }
-  std::string name_ = "CIVIL";
-};
 
 class LookupTest : public testsupport::SelectionFixture,
                    public ::testing::WithParamInterface<Twin> {
@@ -107,8 +94,9 @@ TEST_P(LookupTest, CodeCheckShowsTheAllowedAndClearsTheOthers) {
 }
 
 TEST_P(LookupTest, ReadFailureGoesToTheHostAndSelectsNobody) {
-  v.*(T().civil) = std::make_shared<FailingFile>();
-  Code().UserType("12");  // short: no read until Enter pads it
+  v.*(T().civil) = std::make_shared<vantelor::testing::FichierEnPanne>(
+      v.*(T().civil), std::set<std::string>{T().codes[0]});
+  Code().UserType(T().codes[0].substr(3));  // short: no read until Enter pads it
   EXPECT_TRUE(desktop.Errors().empty());
   Code().UserKey(ui::kKeyEnter);
   ASSERT_EQ(desktop.Errors().size(), 1u);
