@@ -81,9 +81,17 @@ class ItemList {
   // Item i (from 0); "" out of range.
   std::string List(int index) const;
   const std::vector<std::string>& Items() const { return items_; }
+  int ListIndex() const { return list_index_; }
 
  protected:
+  // Removes item `index`, keeping the selection on the same item (or none when it was
+  // that one); false when there is no such item.
+  bool EraseItem(int index);
+  // Removes every item; no item selected.
+  void ClearItems();
+
   std::vector<std::string> items_;
+  int list_index_ = -1;
 };
 
 class ComboBox : public EditControl, public ItemList {
@@ -96,7 +104,6 @@ class ComboBox : public EditControl, public ItemList {
   void RemoveItem(int index);
   void Clear();  // removes every item; ListIndex becomes -1 without Click; text unchanged
 
-  int ListIndex() const { return list_index_; }
   // Selects an item (-1 = none): the text becomes the item's text without Change; Click
   // is raised when the index changes. An index outside -1..ListCount-1 throws
   // std::out_of_range and changes nothing.
@@ -109,7 +116,6 @@ class ComboBox : public EditControl, public ItemList {
 
  private:
   Style style_;
-  int list_index_ = -1;
   bool selecting_ = false;
   void TextChanged() override;
   // A drop-down list has no edit field: a character selects the next item that begins
@@ -125,7 +131,6 @@ class ListBox : public Control, public ItemList {
   void RemoveItem(int index);
   void Clear();  // ListIndex -1, TopIndex 0, no Click
 
-  int ListIndex() const { return list_index_; }
   // Selects a row (-1 = none), keeps it in view, raises Click when the index changes.
   // An index outside -1..ListCount-1 throws std::out_of_range and changes nothing.
   void SetListIndex(int index);
@@ -146,7 +151,6 @@ class ListBox : public Control, public ItemList {
 
  private:
   int MaxTopIndex() const;
-  int list_index_ = -1;
   int top_index_ = 0;
 };
 

@@ -22,6 +22,21 @@ std::string ItemList::List(int index) const {
   return items_[static_cast<std::size_t>(index)];
 }
 
+bool ItemList::EraseItem(int index) {
+  if (index < 0 || index >= ListCount()) return false;
+  items_.erase(items_.begin() + index);
+  if (list_index_ == index)
+    list_index_ = -1;
+  else if (list_index_ > index)
+    --list_index_;
+  return true;
+}
+
+void ItemList::ClearItems() {
+  items_.clear();
+  list_index_ = -1;
+}
+
 // ---- ComboBox
 
 ComboBox::ComboBox(Form& form, std::string name, Style style)
@@ -33,18 +48,11 @@ void ComboBox::AddItem(std::string item) {
 }
 
 void ComboBox::RemoveItem(int index) {
-  if (index < 0 || index >= ListCount()) return;
-  items_.erase(items_.begin() + index);
-  if (list_index_ == index)
-    list_index_ = -1;
-  else if (list_index_ > index)
-    --list_index_;
-  Notify("Items");
+  if (EraseItem(index)) Notify("Items");
 }
 
 void ComboBox::Clear() {
-  items_.clear();
-  list_index_ = -1;
+  ClearItems();
   Notify("Items");
 }
 
@@ -104,19 +112,13 @@ void ListBox::AddItem(std::string item) {
 }
 
 void ListBox::RemoveItem(int index) {
-  if (index < 0 || index >= ListCount()) return;
-  items_.erase(items_.begin() + index);
-  if (list_index_ == index)
-    list_index_ = -1;
-  else if (list_index_ > index)
-    --list_index_;
+  if (!EraseItem(index)) return;
   top_index_ = std::clamp(top_index_, 0, MaxTopIndex());
   Notify("Items");
 }
 
 void ListBox::Clear() {
-  items_.clear();
-  list_index_ = -1;
+  ClearItems();
   top_index_ = 0;
   Notify("Items");
 }
