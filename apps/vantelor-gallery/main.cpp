@@ -8,9 +8,7 @@
 // script stopped (the reason on stderr), 2 bad arguments or a file that cannot be used.
 
 #include <QApplication>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
 #include "ui/gallery.h"
@@ -38,15 +36,6 @@ bool Parse(const QStringList& args, Options& options) {
   return true;
 }
 
-bool ReadFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  text = content.str();
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,7 +56,7 @@ int main(int argc, char** argv) {
 
   if (!options.script.empty()) {
     std::string script;
-    if (!ReadFile(options.script, script)) {
+    if (!ui::ReadScriptFile(options.script, script)) {
       std::cerr << "cannot read " << options.script << '\n';
       return 2;
     }

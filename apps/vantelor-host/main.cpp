@@ -16,9 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "component/control_impl.h"
 #include "demo_database.h"
@@ -37,15 +35,6 @@ class HostWindow : public QWidget {
     if (event->isAccepted()) QCoreApplication::quit();
   }
 };
-
-bool ReadFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  text = content.str();
-  return true;
-}
 
 void ShowError(const std::string& where, const std::string& message) {
   QMessageBox::critical(QApplication::activeWindow(), "Vantelor",
@@ -67,7 +56,7 @@ void StartControl(vantelor::Ctr_Vantelor& control, const host::HostOptions& opti
 
 int RunScript(vantelor::Ctr_Vantelor& control, const std::string& path) {
   std::string script;
-  if (!ReadFile(path, script)) {
+  if (!ui::ReadScriptFile(path, script)) {
     std::cerr << "cannot read " << path << '\n';
     return 2;
   }

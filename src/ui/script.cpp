@@ -1,6 +1,8 @@
 #include "ui/script.h"
 
+#include <fstream>
 #include <ostream>
+#include <sstream>
 
 #include "ui/script_commands.h"
 
@@ -61,6 +63,15 @@ void ScriptRunner::RunNext() {
 void ScriptRunner::Fail(int line, std::string message) {
   if (!result_.ok) return;
   result_ = {false, line, std::move(message)};
+}
+
+bool ReadScriptFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream content;
+  content << in.rdbuf();
+  text = content.str();
+  return true;
 }
 
 }  // namespace ui

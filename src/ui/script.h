@@ -99,4 +99,7 @@ class ScriptRunner {
   ScriptResult result_;
 };
 
+// Reads a whole script file into `text`; false when it cannot be read.
+bool ReadScriptFile(const std::string& path, std::string& text);
+
 }  // namespace ui
