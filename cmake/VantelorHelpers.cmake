@@ -11,6 +11,17 @@ function(vantelor_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
+# vantelor_support_library(NAME DEPS dep...)
+#   The same for what only tests, the gallery and scripted runs link (the automation script
+#   and its drivers): built like a layer, never installed with the production libraries.
+function(vantelor_support_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/include)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
 # vantelor_add_tests(NAME LIBS lib...)
 #   One test program per test directory, made of every *_test.cpp in it;
 #   each GoogleTest case is registered with CTest on its own.

@@ -2,6 +2,7 @@
 //
 //   vantelor-gallery                      opens the window
 //   vantelor-gallery --script FILE        runs an automation script against it, then quits
+//   vantelor-gallery --check-screen       ... comparing the screen with the model after each line
 //   vantelor-gallery --shot FILE.png      saves a picture of it (after the script, if any)
 //
 // Qt's own options (-platform offscreen, ...) come first. Exit status: 0 done, 1 the
@@ -11,9 +12,9 @@
 #include <iostream>
 #include <string>
 
-#include "ui/gallery.h"
+#include "gallery.h"
 #include "ui/qt/qt_desktop.h"
-#include "ui/qt/qt_script.h"
+#include "ui/qt/script/qt_script.h"
 #include "ui/qt/render.h"
 
 namespace {
@@ -21,12 +22,15 @@ namespace {
 struct Options {
   std::string script;
   std::string shot;
+  bool check_screen = false;
 };
 
 bool Parse(const QStringList& args, Options& options) {
   for (qsizetype i = 1; i < args.size(); ++i) {
     const QString& arg = args[i];
-    if ((arg == "--script" || arg == "--shot") && i + 1 < args.size()) {
+    if (arg == "--check-screen") {
+      options.check_screen = true;
+    } else if ((arg == "--script" || arg == "--shot") && i + 1 < args.size()) {
       (arg == "--script" ? options.script : options.shot) = args[++i].toStdString();
     } else {
       std::cerr << "unknown argument: " << arg.toStdString() << '\n';
@@ -40,10 +44,9 @@ bool Parse(const QStringList& args, Options& options) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("Vantelor");
   Options options;
   if (!Parse(QApplication::arguments(), options)) {
-    std::cerr << "usage: vantelor-gallery [--script FILE] [--shot FILE.png]\n";
+    std::cerr << "usage: vantelor-gallery [--script FILE [--check-screen]] [--shot FILE.png]\n";
     return 2;
   }
   ui::qt::QtDesktop desktop;
@@ -60,7 +63,7 @@ int main(int argc, char** argv) {
       std::cerr << "cannot read " << options.script << '\n';
       return 2;
     }
-    const ui::ScriptResult result = ui::qt::RunScript(gallery, script, std::cout);
+    const ui::ScriptResult result = ui::qt::RunScript(gallery, script, std::cout, {options.check_screen});
     if (!result.ok) {
       std::cerr << options.script << ": " << result.ToString() << '\n';
       return 1;

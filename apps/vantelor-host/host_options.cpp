@@ -11,6 +11,10 @@ bool ParseOptions(const QStringList& args, HostOptions& options, std::string& er
                                                   {"--caregiver", &options.caregiver},
                                                   {"--script", &options.script}};
   for (qsizetype i = 1; i < args.size(); ++i) {
+    if (args[i] == "--check-screen") {
+      options.check_screen = true;
+      continue;
+    }
     const auto option = valued.find(args[i]);
     if (option == valued.end()) {
       error = "unknown option: " + args[i].toStdString();

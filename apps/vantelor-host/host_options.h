@@ -11,11 +11,12 @@ struct HostOptions {
   std::string user;       // "" = the login name
   std::string caregiver;  // preset for W_CodeAidant
   std::string script;     // an automation script to run, then exit with its result
+  bool check_screen = false;  // the script compares the screen with the model after each line
 };
 
 inline constexpr const char* kUsage =
     "usage: vantelor-host [-platform NAME] [--db PATH] [--user NAME] [--caregiver CODE] "
-    "[--script FILE]";
+    "[--script FILE [--check-screen]]";
 
 // False, with the reason in `error`, for an unknown option or one without its value.
 bool ParseOptions(const QStringList& args, HostOptions& options, std::string& error);

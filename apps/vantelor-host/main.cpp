@@ -1,13 +1,14 @@
 // vantelor-host: a host window that holds the control, as the payroll application does.
 //
 //   vantelor-host [-platform NAME] [--db PATH] [--user NAME] [--caregiver CODE]
-//                 [--script FILE]
+//                 [--script FILE [--check-screen]]
 //
 // It creates the control, hands it the database client, the database and the rights of
 // the user, presets the caregiver code when one is given, calls Init and shows the
 // control; it closes when the control closes its window ("Sortir") and then writes
 // W_Sortir. With --script it runs the automation script against the control instead of
-// waiting for the user, writes its result and exits with it. Errors that reach the host
+// waiting for the user, writes its result and exits with it; --check-screen compares what
+// the windows show with the control's state after every line. Errors that reach the host
 // are shown in a critical message box (on stderr while a script runs).
 //
 // Exit status: 0 done (or the script passed), 1 the script stopped, 2 bad arguments, a
@@ -18,11 +19,10 @@
 #include <QMessageBox>
 #include <iostream>
 
-#include "component/control_impl.h"
 #include "demo_database.h"
 #include "host_options.h"
-#include "ui/qt/qt_script.h"
 #include "vantelor/qt_embedding.h"
+#include "vantelor/script.h"
 #include "vantelor/vantelor.h"
 
 namespace {
@@ -54,22 +54,17 @@ void StartControl(vantelor::Ctr_Vantelor& control, const host::HostOptions& opti
   control.Init();
 }
 
-int RunScript(vantelor::Ctr_Vantelor& control, const std::string& path) {
-  std::string script;
-  if (!ui::ReadScriptFile(path, script)) {
-    std::cerr << "cannot read " << path << '\n';
-    return 2;
-  }
-  const ui::ScriptResult result = ui::qt::RunScript(vantelor::Ecran(control), script, std::cout);
-  std::cout << path << ": " << result.ToString() << '\n';
-  return result.ok ? 0 : 1;
+int RunScript(vantelor::Ctr_Vantelor& control, const host::HostOptions& options) {
+  const vantelor::ScriptOutcome outcome =
+      vantelor::RunScriptFile(control, options.script, std::cout, options.check_screen);
+  std::cout << options.script << ": " << outcome.report << '\n';
+  return outcome.ok ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("Vantelor");
   host::HostOptions options;
   std::string error;
   if (!host::ParseOptions(QApplication::arguments(), options, error)) {
@@ -106,7 +101,7 @@ int main(int argc, char** argv) {
   window.setFixedSize(area->size());
   window.show();
 
-  const int status = scripted ? RunScript(control, options.script) : QApplication::exec();
+  const int status = scripted ? RunScript(control, options) : QApplication::exec();
   std::cout << "W_Sortir: " << (control.get_W_Sortir() ? "true" : "false") << '\n';
   return status;
 }

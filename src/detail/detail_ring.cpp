@@ -28,6 +28,9 @@ void Frm_DetailBS::WireRing() {
   Lst_BasePat.OnClick = [this] { Lst_BasePat_Click(); };
   Lst_TauxPat.OnClick = [this] { Lst_TauxPat_Click(); };
   Lst_MontantPat.OnClick = [this] { Lst_MontantPat_Click(); };
+  for (ui::ListBox* list : {&Lst_CodeRub, &Lst_LibRub, &Lst_BaseSal, &Lst_TauxSal, &Lst_MontantSal,
+                            &Lst_BasePat, &Lst_TauxPat, &Lst_MontantPat})
+    list->ScrollWith(&Bdv_Rub);  // the wheel over any column moves the bar
 }
 
 // Exactly `NbLignesVisibles` rows need no bar.

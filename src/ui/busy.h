@@ -2,7 +2,8 @@
 // The busy bracket of the screens: hourglass pointer and a control or window disabled
 // while work runs. End() processes pending events once and restores; the destructor
 // restores on every other path (an error included), so a screen never stays disabled
-// under an hourglass.
+// under an hourglass. A control given the focus while the bracket holds it disabled gets
+// it at End() (Control::SetFocus).
 
 #include "ui/control.h"
 
@@ -19,7 +20,7 @@ class BusyBracket {
   void End();
 
  private:
-  void Restore();
+  void Restore(bool give_focus);
   Control& target_;
   bool ended_ = false;
 };

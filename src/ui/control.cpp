@@ -1,13 +1,18 @@
 #include "ui/control.h"
 
+#include <algorithm>
 #include <iostream>
+#include <utility>
 
 #include "ui/form.h"
 
 namespace ui {
 namespace {
 Control* focused = nullptr;
-}
+// The controls that busy brackets hold disabled, and the focus asked for meanwhile.
+std::vector<Control*> busy_targets;
+Control* deferred_focus = nullptr;
+}  // namespace
 
 std::string_view KindName(Kind kind) {
   switch (kind) {
@@ -47,6 +52,8 @@ Control::Control(Form* form, std::string name, Kind kind)
 Control::~Control() {
   if (observer_) observer_->PropertyChanged("Destroyed");
   if (focused == this) focused = nullptr;
+  if (deferred_focus == this) deferred_focus = nullptr;
+  std::erase(busy_targets, this);
   Form::ForgetSavedFocus(this);
   if (form_) form_->Forget(this);
 }
@@ -65,11 +72,16 @@ void Control::SetVisible(bool visible) {
   Notify("Visible");
 }
 
-bool Control::AcceptsInput() const {
+bool Control::AcceptsInput() const { return InputAllowed(nullptr); }
+
+bool Control::InputAllowed(const std::vector<Control*>* excused) const {
+  const auto counts = [excused](const Control* c) {
+    return !excused || std::find(excused->begin(), excused->end(), c) == excused->end();
+  };
   for (const Control* c = this; c; c = c->container_) {
-    if (!c->enabled_ || !c->visible_) return false;
+    if (!c->visible_ || (!c->enabled_ && counts(c))) return false;
   }
-  if (form_) return form_->AcceptsInput();
+  if (form_) return form_->InputAllowed(excused);
   const Form* top = Form::TopModal();
   return top == nullptr || top == this;
 }
@@ -101,7 +113,12 @@ void Control::SetTabIndex(int index) {
 void Control::SetHelpContextID(int id) { help_context_ = id; }
 
 void Control::SetFocus() {
-  if (focused == this || !AcceptsInput()) return;
+  if (focused == this) return;
+  if (!AcceptsInput()) {
+    if (!busy_targets.empty() && InputAllowed(&busy_targets)) deferred_focus = this;
+    return;
+  }
+  deferred_focus = nullptr;
   if (Control* previous = focused) {
     focused = nullptr;
     previous->Notify("Focus");
@@ -126,6 +143,20 @@ void Control::RestoreFocus(Control* control) {
   ClearFocus();
   focused = control;
   if (control) control->Notify("Focus");
+}
+
+void Control::BusyBegins(Control& target) { busy_targets.push_back(&target); }
+
+void Control::BusyEnds(Control& target, bool give_focus) {
+  const auto it = std::find(busy_targets.begin(), busy_targets.end(), &target);
+  if (it != busy_targets.end()) busy_targets.erase(it);
+  if (!give_focus) {
+    if (busy_targets.empty()) deferred_focus = nullptr;
+    return;
+  }
+  if (deferred_focus && deferred_focus->AcceptsInput()) {
+    std::exchange(deferred_focus, nullptr)->SetFocus();
+  }
 }
 
 void Control::UserMouseDown(int button, int shift, int x, int y) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/desktop.h"
 #include "ui/property.h"
@@ -92,7 +93,9 @@ class Control {
   void SetHelpContextID(int id);
 
   // Gives the focus to this control: LostFocus on the control that had it, then
-  // GotFocus here. Nothing happens (and nothing is raised) when it cannot take input.
+  // GotFocus here. Nothing happens (and nothing is raised) when it cannot take input,
+  // except while only busy brackets keep it from the input: the focus then moves when the
+  // bracket ends (unless the focus was given elsewhere meanwhile).
   // A LostFocus handler that moves the focus itself wins: this control then gets nothing.
   void SetFocus();
   bool HasFocus() const;
@@ -101,6 +104,11 @@ class Control {
   // what happens to a window's focus when another window becomes active and back.
   static void ClearFocus();
   static void RestoreFocus(Control* control);
+  // Busy brackets (busy.h) say which controls they hold disabled, for SetFocus; an ending
+  // bracket gives the focus asked for meanwhile when `give_focus` (not while an error
+  // unwinds it: focus events then would run handlers inside the unwinding).
+  static void BusyBegins(Control& target);
+  static void BusyEnds(Control& target, bool give_focus);
 
   std::function<void()> OnGotFocus;
   std::function<void()> OnLostFocus;
@@ -138,6 +146,9 @@ class Control {
   void ReportEventError(const char* event, const std::string& message) const;
 
  private:
+  // AcceptsInput, where `excused` (when given) names controls whose being disabled does
+  // not count.
+  bool InputAllowed(const std::vector<Control*>* excused) const;
   Form* form_;
   std::string name_;
   Kind kind_;

@@ -4,16 +4,41 @@
 // only when its ListIndex really changes; a scroll bar keeps Value within Min..Max and
 // raises Change whenever Value moves, clamping included.
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/control.h"
 
 namespace ui {
 
+// Key codes. KeyPress gets the code of what a key types (a character's code point,
+// Backspace 8, Enter 13, Escape 27, Delete 127); KeyUp gets that code for those keys and the
+// key's own code for the keys that type nothing (Shift, the arrows, Home, End, ...).
 inline constexpr int kKeyBackspace = 8;
 inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeyDeleteChar = 127;
+inline constexpr int kKeyShift = 16;
+inline constexpr int kKeyControl = 17;
+inline constexpr int kKeyPageUp = 33;
+inline constexpr int kKeyPageDown = 34;
+inline constexpr int kKeyEnd = 35;
+inline constexpr int kKeyHome = 36;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
+inline constexpr int kKeyDelete = 46;
 inline constexpr int kKeyF1 = 0x70;
+// Rows (or scroll bar steps) that one notch of the mouse wheel moves.
+inline constexpr int kWheelLines = 3;
+
+// What the screen shows of a text: the record marks (bytes FC, FD, FE) that a text read
+// from the archive may hold are shown as blanks.
+std::string ShownText(std::string_view text);
 
 class Label : public Control {
  public:
@@ -26,7 +51,8 @@ class Label : public Control {
   std::string caption_;
 };
 
-// Shared by TextBox and the edit part of ComboBox: text, keys and Change.
+// Shared by TextBox and the edit part of ComboBox: text, caret and selection, keys and
+// Change. Positions count characters. Code that sets the text leaves the caret after it.
 class EditControl : public Control {
  public:
   const std::string& Text() const { return text_; }
@@ -36,36 +62,63 @@ class EditControl : public Control {
   int MaxLength() const { return max_length_; }
   void SetMaxLength(int characters);
 
+  // The selection starts at SelStart and holds SelLength characters; with none selected,
+  // SelStart is the caret.
+  int SelStart() const { return std::min(anchor_, caret_); }
+  int SelLength() const { return std::abs(caret_ - anchor_); }
+  // The caret (where a shift-move extends the selection from) and the other end.
+  int Caret() const { return caret_; }
+  int Anchor() const { return anchor_; }
+
   std::function<void()> OnChange;
   // The key code by reference: a handler cancels the key by setting it to 0.
   std::function<void(int& key)> OnKeyPress;
   std::function<void(int key)> OnKeyUp;
 
-  // One key as a user types it: UserKeyDown then UserKeyUp.
+  // One key that types (see the key codes above) as a user types it: UserKeyDown then
+  // UserKeyUp.
   void UserKey(int key);
-  // The key goes down: KeyPress, then (unless cancelled) the edit at the end of the text
-  // (Backspace removes the last character, Enter edits nothing, a character code point is
-  // appended within MaxLength).
+  // The key goes down: KeyPress, then (unless cancelled) its edit at the caret: a character
+  // replaces the selection or goes in at the caret, within MaxLength; Backspace and Delete
+  // remove the selection, else the character before or after the caret; Enter and Escape
+  // edit nothing.
   void UserKeyDown(int key);
-  // The key comes up: KeyUp with the key pressed, whatever KeyPress made of it.
+  // A key comes up: KeyUp with its code (for a key that types, the code pressed, whatever
+  // KeyPress made of it).
   void UserKeyUp(int key);
   // Types each character of a UTF-8 text through UserKey.
   void UserType(std::string_view text);
+  // Pasted text: each of its characters goes down as a key (KeyPress and its edit), so that
+  // a box that refuses keys refuses them pasted too.
+  void UserPaste(std::string_view text);
+  // The caret keys: Left, Right, Home, End (kKeyLeft...), extending the selection when
+  // `shift` is held; any other code selects the whole text (Ctrl+A). Raises no event.
+  void UserCaretKey(int key, bool shift);
+  // The user puts the caret (and the other end of the selection) with the mouse.
+  void UserSelect(int anchor, int caret);
+  // A double click at `position`: selects the word there (a run of non-blank characters).
+  void UserSelectWord(int position);
   // A whole edit made by the user elsewhere (a renderer's editor): sets the text.
   void UserEdit(std::string text);
 
  protected:
   EditControl(Form& form, std::string name, Kind kind);
   PropertyList EditProperties() const;
-  // Sets the text, raising Change only when asked to.
-  void AssignText(std::string text, bool raise_change);
+  // Sets the text, raising Change only when asked to; the caret goes to `caret` (-1: after
+  // the text).
+  void AssignText(std::string text, bool raise_change, int caret = -1);
   virtual void TextChanged() {}
-  // What a key that KeyPress let through does to the control (see UserKey).
+  // What a key that KeyPress let through does to the control (see UserKeyDown).
   virtual void EditKey(int key);
 
  private:
+  int Length() const;
+  void Select(int anchor, int caret);
+  // Replaces the selection with `inserted`, within MaxLength.
+  void ReplaceSelection(std::string_view inserted);
   std::string text_;
   int max_length_ = 0;
+  int anchor_ = 0, caret_ = 0;
 };
 
 class TextBox : public EditControl {
@@ -109,7 +162,8 @@ class ComboBox : public EditControl, public ItemList {
   // std::out_of_range and changes nothing.
   void SetListIndex(int index);
   std::function<void()> OnClick;
-  // The user chooses item `index` from the drop-down list (ignored outside the list).
+  // The user chooses item `index` from the drop-down list (ignored outside the list): as
+  // SetListIndex, but Click is raised even when the item was already the chosen one.
   void UserChoose(int index);
 
   PropertyList Properties() const override;
@@ -122,6 +176,8 @@ class ComboBox : public EditControl, public ItemList {
   // with it, as its list does; other keys edit nothing.
   void EditKey(int key) override;
 };
+
+class VScrollBar;
 
 class ListBox : public Control, public ItemList {
  public:
@@ -146,12 +202,24 @@ class ListBox : public Control, public ItemList {
   void UserClick(int index);
   // The user double-clicks row `index`: selects it, then DblClick.
   void UserDoubleClick(int index);
+  // kKeyUp, kKeyDown, kKeyPageUp, kKeyPageDown, kKeyHome, kKeyEnd: selects the row the key
+  // goes to, as a click would; other keys do nothing.
+  void UserKey(int key);
+  // The mouse wheel over the list (`lines` rows, negative upwards): moves the scroll bar the
+  // list scrolls with, or else the list's own first row.
+  void UserWheel(int lines);
+
+  // Lists that show the rows of one table side by side scroll together through one scroll
+  // bar: the wheel over any of them moves that bar (nullptr: none, the default).
+  void ScrollWith(VScrollBar* bar) { scroll_bar_ = bar; }
+  VScrollBar* ScrollBar() const { return scroll_bar_; }
 
   PropertyList Properties() const override;
 
  private:
   int MaxTopIndex() const;
   int top_index_ = 0;
+  VScrollBar* scroll_bar_ = nullptr;
 };
 
 class CheckBox : public Control {
@@ -235,6 +303,8 @@ class VScrollBar : public Control {
   // Dragging the thumb raises Scroll at each position; the release raises Change.
   void UserDrag(int value);
   void UserRelease();
+  // The mouse wheel: Value moves by `lines` SmallChanges (negative upwards), with Change.
+  void UserWheel(int lines);
   PropertyList Properties() const override;
 
  private:

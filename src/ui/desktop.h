@@ -72,6 +72,27 @@ class Desktop {
 Desktop& desktop();
 void SetDesktop(Desktop* desktop);
 
+// Installs a desktop for the life of a scope and puts the previous one back after.
+class ScopedDesktop {
+ public:
+  explicit ScopedDesktop(Desktop& installed) : previous_(&desktop()) { SetDesktop(&installed); }
+  ~ScopedDesktop() { SetDesktop(previous_); }
+  ScopedDesktop(const ScopedDesktop&) = delete;
+  ScopedDesktop& operator=(const ScopedDesktop&) = delete;
+
+ private:
+  Desktop* previous_;
+};
+
+// A message box as a scripted desktop records it.
+struct MessageRecord {
+  std::string text;
+  int style = 0;
+  std::string title;
+  int answer = 0;  // the answer given (0 when none was prepared)
+  friend bool operator==(const MessageRecord&, const MessageRecord&) = default;
+};
+
 // The application's help-file setting, which F1 opens at a control's context number.
 const std::string& HelpFile();
 void SetHelpFile(std::string file);

@@ -9,7 +9,7 @@ namespace ui {
 namespace {
 
 std::string JsonValue(const PropertyValue& value) {
-  if (const auto* s = std::get_if<std::string>(&value)) return JsonString(*s);
+  if (const auto* s = std::get_if<std::string>(&value)) return JsonString(ShownText(*s));
   return ToText(value);
 }
 
@@ -35,7 +35,7 @@ std::string ControlJson(const Control& control) {
                     ", \"properties\": " + PropertiesJson(control);
   if (const ItemList* list = Items(control)) {
     out += ", \"items\": [";
-    for (int i = 0; i < list->ListCount(); ++i) out += (i ? ", " : "") + JsonString(list->List(i));
+    for (int i = 0; i < list->ListCount(); ++i) out += (i ? ", " : "") + JsonString(ShownText(list->List(i)));
     PropertyValue index;
     control.GetProperty("ListIndex", index);
     out += "], \"selection\": " + ToText(index);

@@ -2,6 +2,7 @@
 // A form as JSON, for automation and for anyone checking a screen from outside: the
 // window's name, the control that has the focus, then each control (the form first) with
 // its name, kind, every property, and for lists and combo boxes their items and selection.
+// Texts are written as the screen shows them (ShownText: record marks as blanks).
 // The output is stable: one control a line, properties in a fixed order, so that two dumps
 // of the same state are the same text and a diff shows what changed.
 

@@ -81,7 +81,13 @@ void ComboBox::TextChanged() {
 
 void ComboBox::UserChoose(int index) {
   if (!AcceptsInput() || index < 0 || index >= ListCount()) return;
-  SetListIndex(index);
+  if (index != list_index_) return SetListIndex(index);
+  // The item chosen again: its text comes back (the user may have edited it) and Click
+  // is raised all the same, as for any choice the user makes.
+  selecting_ = true;
+  AssignText(items_[static_cast<std::size_t>(index)], false);
+  selecting_ = false;
+  Raise("Click", OnClick);
 }
 
 void ComboBox::EditKey(int key) {
@@ -157,6 +163,41 @@ void ListBox::UserDoubleClick(int index) {
   if (!AcceptsInput() || index < 0 || index >= ListCount()) return;
   SetListIndex(index);
   Raise("DblClick", OnDblClick);
+}
+
+void ListBox::UserKey(int key) {
+  if (!AcceptsInput() || ListCount() == 0) return;
+  const int current = list_index_, page = VisibleRows();
+  int row;
+  switch (key) {
+    case kKeyUp:
+      row = current - 1;
+      break;
+    case kKeyDown:
+      row = current + 1;
+      break;
+    case kKeyPageUp:
+      row = current - page;
+      break;
+    case kKeyPageDown:
+      row = current + page;
+      break;
+    case kKeyHome:
+      row = 0;
+      break;
+    case kKeyEnd:
+      row = ListCount() - 1;
+      break;
+    default:
+      return;
+  }
+  SetListIndex(std::clamp(row, 0, ListCount() - 1));
+}
+
+void ListBox::UserWheel(int lines) {
+  if (!AcceptsInput()) return;
+  if (scroll_bar_) return scroll_bar_->UserWheel(lines);
+  SetTopIndex(top_index_ + lines);
 }
 
 PropertyList ListBox::Properties() const {

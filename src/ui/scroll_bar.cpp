@@ -60,6 +60,11 @@ void VScrollBar::UserRelease() {
   if (value_ != drag_start_) Raise("Change", OnChange);
 }
 
+void VScrollBar::UserWheel(int lines) {
+  if (!AcceptsInput()) return;
+  MoveValue(value_ + lines * small_change_, true);
+}
+
 PropertyList VScrollBar::Properties() const {
   PropertyList list = Control::Properties();
   list.emplace_back("Min", min_);

@@ -90,8 +90,6 @@ void TestDesktop::Fail(std::string what) {
   throw ScriptFailure(what);
 }
 
-ScopedDesktop::ScopedDesktop(Desktop& installed) : previous_(&desktop()) { SetDesktop(&installed); }
 
-ScopedDesktop::~ScopedDesktop() { SetDesktop(previous_); }
 
 }  // namespace ui

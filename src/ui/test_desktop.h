@@ -24,14 +24,6 @@
 
 namespace ui {
 
-struct MessageRecord {
-  std::string text;
-  int style = 0;
-  std::string title;
-  int answer = 0;  // the answer given (0 when none was prepared)
-  friend bool operator==(const MessageRecord&, const MessageRecord&) = default;
-};
-
 struct PopupRecord {
   std::string menu;  // the menu's name
   std::string over;  // the control it popped up over
@@ -117,18 +109,6 @@ class TestDesktop : public Desktop {
   int close_host_ = 0;
   std::vector<ErrorRecord> errors_;
   std::vector<std::string> failures_;
-};
-
-// Installs a desktop for the life of a scope and puts the previous one back after.
-class ScopedDesktop {
- public:
-  explicit ScopedDesktop(Desktop& installed);
-  ~ScopedDesktop();
-  ScopedDesktop(const ScopedDesktop&) = delete;
-  ScopedDesktop& operator=(const ScopedDesktop&) = delete;
-
- private:
-  Desktop* previous_;
 };
 
 }  // namespace ui

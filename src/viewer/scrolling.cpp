@@ -13,6 +13,9 @@ void Frm_VisualisationBulletin::WireScrolling() {
   Lst_TauxSal.OnClick = [this] { Lst_TauxSal_Click(); };
   Lst_APayer.OnClick = [this] { Lst_APayer_Click(); };
   Lst_ADeduire.OnClick = [this] { Lst_ADeduire_Click(); };
+  for (ui::ListBox* list : {&Lst_Rubrique, &Lst_Base, &Lst_TauxEmpl, &Lst_MontEmpl, &Lst_TauxSal,
+                            &Lst_APayer, &Lst_ADeduire})
+    list->ScrollWith(&Bdv_Detail);  // the wheel over any column moves the bar
 }
 
 void Frm_VisualisationBulletin::Gestion_Defilement() {

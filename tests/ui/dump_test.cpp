@@ -36,7 +36,7 @@ TEST(DumpJson, OneControlALineWithItsPropertiesItemsAndTheFocus) {
       R"(    {"name": "Cbo_An", "kind": "ComboBox", "properties": {"Enabled": true, "Visible": true, )"
       R"("Left": 0, "Top": 0, "Width": 0, "Height": 0, "FontName": "MS Sans Serif", )"
       R"("FontSize": 825, "FontBold": false, "TabIndex": 0, "HelpContextID": 0, "Focus": false, )"
-      R"("Text": "2003", "MaxLength": 0, "Style": 0, "ListIndex": 0, "ListCount": 1}, )"
+      R"("Text": "2003", "MaxLength": 0, "SelStart": 4, "SelLength": 0, "Style": 0, "ListIndex": 0, "ListCount": 1}, )"
       R"("items": ["2003"], "selection": 0},)";
   EXPECT_EQ(json.rfind("{\n  \"window\": \"Frm_D\",\n  \"focus\": \"Cac_X\",\n  \"controls\": [\n"
                        "    {\"name\": \"Frm_D\", \"kind\": \"Form\"",

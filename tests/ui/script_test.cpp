@@ -1,11 +1,11 @@
-#include "ui/script.h"
+#include "ui/script/script.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "ui/gallery.h"
-#include "ui/headless_script.h"
+#include "gallery.h"
+#include "ui/script/headless_script.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 namespace ui::qt {
 
@@ -41,13 +42,16 @@ class ControlView : public ControlObserver {
   virtual bool KeyRelease(QKeyEvent& event);
   virtual bool MousePress(QWidget& source, QMouseEvent& event);
   virtual bool DoubleClick(QWidget& source, QMouseEvent& event);
+  // The mouse wheel: by default Qt's own (nothing the model sees).
+  virtual bool Wheel(QWheelEvent&) { return false; }
+  // Runs model input behind the Qt boundary (nothing thrown may cross into Qt), then
+  // brings the widget back in line with what the model made of it.
+  void Input(const std::function<void(Control&)>& step);
 
  protected:
   // The kind's own properties: one by name, "" for all of them, "State" for all but the
   // items of a list (what input can change).
   virtual void Sync(const std::string& property) = 0;
-  // Runs model input behind the Qt boundary: nothing thrown may cross into Qt.
-  void Input(const std::function<void(Control&)>& step);
   // MouseDown for a press on `source` (a widget of this control), in twips.
   void RaiseMouseDown(QWidget& source, QMouseEvent& event);
   // Where a child widget sits: the form view for geometry of contained controls.

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "ui/qt/form_view.h"
 #include "ui/qt/units.h"
@@ -60,6 +61,8 @@ bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
       return view.MousePress(source, static_cast<QMouseEvent&>(*event));
     case QEvent::MouseButtonDblClick:
       return view.DoubleClick(source, static_cast<QMouseEvent&>(*event));
+    case QEvent::Wheel:
+      return view.Wheel(static_cast<QWheelEvent&>(*event));
     default:
       return false;
   }

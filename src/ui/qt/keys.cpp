@@ -13,7 +13,9 @@ int ModelKey(const QKeyEvent& event) {
     case Qt::Key_Backspace:
       return kKeyBackspace;
     case Qt::Key_Escape:
-      return 27;
+      return kKeyEscape;
+    case Qt::Key_Delete:
+      return kKeyDeleteChar;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
       return 0;
@@ -24,6 +26,20 @@ int ModelKey(const QKeyEvent& event) {
   if (text.isEmpty()) return 0;
   const char32_t code = text.toUcs4().value(0);
   return code >= 32 && code != 127 ? static_cast<int>(code) : 0;
+}
+
+int KeyCode(const QKeyEvent& event) {
+  static const std::map<int, int> kCodes = {
+      {Qt::Key_Shift, kKeyShift},       {Qt::Key_Control, kKeyControl},
+      {Qt::Key_PageUp, kKeyPageUp},     {Qt::Key_PageDown, kKeyPageDown},
+      {Qt::Key_End, kKeyEnd},           {Qt::Key_Home, kKeyHome},
+      {Qt::Key_Left, kKeyLeft},         {Qt::Key_Up, kKeyUp},
+      {Qt::Key_Right, kKeyRight},       {Qt::Key_Down, kKeyDown},
+      {Qt::Key_Delete, kKeyDelete},     {Qt::Key_F1, kKeyF1},
+      {Qt::Key_Alt, 18},                {Qt::Key_Tab, 9}};
+  if (auto it = kCodes.find(event.key()); it != kCodes.end()) return it->second;
+  const int key = event.key();
+  return (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z) ? key : 0;
 }
 
 int PressedKeys::Up(const QKeyEvent& event) {

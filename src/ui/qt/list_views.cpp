@@ -1,11 +1,14 @@
 #include "ui/qt/list_views.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
+#include "ui/qt/keys.h"
 #include "ui/qt/units.h"
 
 namespace ui::qt {
@@ -24,6 +27,14 @@ class RowDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
+int WheelNotches::Lines(const QWheelEvent& event) {
+  // A notch is 120 eighths of a degree; finer wheels add up until a notch is reached.
+  eighths_ += event.angleDelta().y();
+  const int notches = eighths_ / 120;
+  eighths_ -= notches * 120;
+  return -notches * QApplication::wheelScrollLines();
+}
+
 ListBoxView::ListBoxView(ListBox& list, QWidget* parent, FormView& owner)
     : ControlView(list, new QListWidget(parent), owner), list_(list) {
   widget_ = static_cast<QListWidget*>(widget());
@@ -32,13 +43,18 @@ ListBoxView::ListBoxView(ListBox& list, QWidget* parent, FormView& owner)
   widget_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   widget_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   widget_->setSelectionMode(QAbstractItemView::SingleSelection);
+  widget_->setTextElideMode(Qt::ElideNone);  // a text wider than its column is cut, not shortened
   widget_->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
-  // Scrolling the list by its own bar or wheel moves the model's first row in view.
-  QObject::connect(widget_->verticalScrollBar(), &QScrollBar::valueChanged, widget_,
-                   [this](int top) { Input([&](Control&) { list_.SetTopIndex(top); }); });
+  // Scrolling the list by its own bar moves the model's first row in view.
+  QObject::connect(widget_->verticalScrollBar(), &QScrollBar::valueChanged, widget_, [this](int top) {
+    if (!syncing_) Input([&](Control&) { list_.SetTopIndex(top); });
+  });
 }
 
-std::vector<QWidget*> ListBoxView::InputWidgets() const { return {widget_, widget_->viewport()}; }
+std::vector<QWidget*> ListBoxView::InputWidgets() const {
+  // The list's own bar, for its wheel: it scrolls as the wheel over the rows does.
+  return {widget_, widget_->viewport(), widget_->verticalScrollBar()};
+}
 
 int ListBoxView::RowAt(const QPoint& viewport_point) const {
   const QModelIndex index = widget_->indexAt(viewport_point);
@@ -46,36 +62,23 @@ int ListBoxView::RowAt(const QPoint& viewport_point) const {
 }
 
 bool ListBoxView::KeyPress(QKeyEvent& event) {
-  const int last = list_.ListCount() - 1, page = list_.VisibleRows();
-  const int current = list_.ListIndex();
-  int row;
-  switch (event.key()) {
-    case Qt::Key_Up:
-      row = current - 1;
-      break;
-    case Qt::Key_Down:
-      row = current + 1;
-      break;
-    case Qt::Key_PageUp:
-      row = current - page;
-      break;
-    case Qt::Key_PageDown:
-      row = current + page;
-      break;
-    case Qt::Key_Home:
-      row = 0;
-      break;
-    case Qt::Key_End:
-      row = last;
-      break;
-    default:
-      return false;
+  const int code = KeyCode(event);
+  if (code != kKeyUp && code != kKeyDown && code != kKeyPageUp && code != kKeyPageDown &&
+      code != kKeyHome && code != kKeyEnd) {
+    return false;
   }
-  if (last >= 0) Input([&](Control&) { list_.UserClick(std::clamp(row, 0, last)); });
+  Input([&](Control&) { list_.UserKey(code); });
+  return true;
+}
+
+bool ListBoxView::Wheel(QWheelEvent& event) {
+  const int lines = wheel_.Lines(event);
+  if (lines != 0) Input([&](Control&) { list_.UserWheel(lines); });
   return true;
 }
 
 bool ListBoxView::MousePress(QWidget& source, QMouseEvent& event) {
+  if (&source == widget_->verticalScrollBar()) return false;
   RaiseMouseDown(source, event);
   if (&source != widget_->viewport()) return false;
   const int row = RowAt(event.position().toPoint());
@@ -94,11 +97,14 @@ bool ListBoxView::DoubleClick(QWidget& source, QMouseEvent& event) {
 
 void ListBoxView::Sync(const std::string& p) {
   if (!control()) return;
+  // The list's bar keeps its signals: through them Qt scrolls and repaints the rows.
   const QSignalBlocker block(widget_);
-  const QSignalBlocker block_bar(widget_->verticalScrollBar());
+  syncing_ = true;
   if (p.empty() || p == "Items") {
     widget_->clear();
-    for (const std::string& item : list_.Items()) widget_->addItem(QString::fromStdString(item));
+    for (const std::string& item : list_.Items()) {
+      widget_->addItem(QString::fromStdString(ShownText(item)));
+    }
   }
   if (p.empty() || p == "Items" || p == "ListIndex" || p == "State") {
     widget_->setCurrentRow(list_.ListIndex());
@@ -108,6 +114,7 @@ void ListBoxView::Sync(const std::string& p) {
       p == "Geometry") {
     widget_->verticalScrollBar()->setValue(list_.TopIndex());
   }
+  syncing_ = false;
 }
 
 ScrollBarView::ScrollBarView(VScrollBar& bar, QWidget* parent, FormView& owner)
@@ -118,6 +125,12 @@ ScrollBarView::ScrollBarView(VScrollBar& bar, QWidget* parent, FormView& owner)
                    [this](int action) { Action(action); });
   QObject::connect(widget_, &QScrollBar::sliderReleased, widget_,
                    [this] { Input([&](Control&) { bar_.UserRelease(); }); });
+}
+
+bool ScrollBarView::Wheel(QWheelEvent& event) {
+  const int lines = wheel_.Lines(event);
+  if (lines != 0) Input([&](Control&) { bar_.UserWheel(lines); });
+  return true;
 }
 
 void ScrollBarView::Action(int action) {

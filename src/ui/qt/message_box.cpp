@@ -1,11 +1,10 @@
 // QtDesktop::MessageBox: the icon, buttons and default button of the style; under a script
-// the prepared answer presses its button.
+// the automation presses the prepared answer's button.
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <QtTest/QTest>
 
 #include "ui/qt/qt_desktop.h"
 
@@ -52,11 +51,7 @@ std::vector<ButtonAnswer> ButtonsOf(int style) {
 }
 
 QString TitleOf(const std::string& title) {
-  return title.empty() ? QGuiApplication::applicationDisplayName() : QString::fromStdString(title);
-}
-
-std::string Describe(const std::string& text, int style, const std::string& title) {
-  return "\"" + text + "\" (style " + std::to_string(style) + ", title \"" + title + "\")";
+  return QString::fromStdString(title.empty() ? QtDesktop::kDefaultTitle : title);
 }
 
 }  // namespace
@@ -71,13 +66,15 @@ int QtDesktop::MessageBox(const std::string& text, int style, const std::string&
   const std::size_t default_index = std::min<std::size_t>((style >> 8) & 3, buttons.size() - 1);
   box.setDefaultButton(buttons[default_index].button);
   int scripted = 0;
-  if (script_) {
-    scripted = ScriptedAnswer(text, style, title);
-    if (scripted == 0) return buttons.back().answer;  // noted as a failure; nobody presses it
+  if (automation_) {
+    scripted = automation_->MessageAnswer(text, style, title);
+    if (scripted == 0) return buttons.back().answer;  // nobody would press it
     for (const ButtonAnswer& b : buttons) {
       if (b.answer != scripted) continue;
-      QTimer::singleShot(0, &box,
-                         [&box, b] { QTest::mouseClick(box.button(b.button), Qt::LeftButton); });
+      QAbstractButton* button = box.button(b.button);
+      QTimer::singleShot(0, &box, [this, button] {
+        automation_->Press(*button, button->rect().center());
+      });
     }
   }
   box.exec();
@@ -85,25 +82,9 @@ int QtDesktop::MessageBox(const std::string& text, int style, const std::string&
   for (const ButtonAnswer& b : buttons) {
     if (box.clickedButton() == box.button(b.button)) answer = b.answer;
   }
-  if (script_ && answer != scripted)
-    NoteFailure("the message box did not take the answer prepared");
-  return answer;
-}
-
-int QtDesktop::ScriptedAnswer(const std::string& text, int style, const std::string& title) {
-  script_->messages.push_back({text, style, title, 0});
-  if (script_->answers.empty()) {
-    NoteFailure("message box with no answer prepared: " + Describe(text, style, title));
-    return 0;
+  if (automation_ && answer != scripted) {
+    automation_->Fail("the message box did not take the answer prepared");
   }
-  const int answer = script_->answers.front();
-  script_->answers.pop_front();
-  if (!AnswerFits(style, answer)) {
-    NoteFailure("answer " + std::to_string(answer) + " is not a button of the message box " +
-                Describe(text, style, title));
-    return 0;
-  }
-  script_->messages.back().answer = answer;
   return answer;
 }
 

@@ -1,9 +1,8 @@
 // QtDesktop::PopupMenu: a QMenu of the menu's visible entries at the mouse position; under a
-// script the prepared entry is clicked, or the menu is closed with Escape.
+// script the automation clicks the prepared entry, or closes the menu with Escape.
 
 #include <QMenu>
 #include <QTimer>
-#include <QtTest/QTest>
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -27,8 +26,8 @@ QWidget* AnchorOf(Control& over) {
 void QtDesktop::PopupMenu(Menu& menu, Control& over, int x, int y) {
   QWidget* anchor = AnchorOf(over);
   if (!anchor)
-    return NoteFailure("pop-up menu " + menu.Name() + " over " + over.Name() +
-                       ", which is not shown");
+    return NoteScriptFailure("pop-up menu " + menu.Name() + " over " + over.Name() +
+                             ", which is not shown");
   QMenu popup(anchor);
   std::vector<std::pair<QAction*, Menu*>> entries;
   for (Menu* entry : menu.Entries()) {
@@ -37,22 +36,18 @@ void QtDesktop::PopupMenu(Menu& menu, Control& over, int x, int y) {
     action->setEnabled(entry->Enabled());
     entries.emplace_back(action, entry);
   }
-  if (script_) {
-    std::string choice;
-    if (!script_->menu_choices.empty()) {
-      choice = script_->menu_choices.front();
-      script_->menu_choices.pop_front();
-    }
+  if (automation_) {
+    const std::string choice = automation_->MenuChoice();
     QAction* target = nullptr;
     for (auto& [action, entry] : entries) {
       if (entry->Name() == choice) target = action;
     }
-    if (!choice.empty() && !target) NoteFailure("menu " + menu.Name() + " has no entry " + choice);
-    QTimer::singleShot(0, &popup, [&popup, target] {
+    if (!choice.empty() && !target) automation_->Fail("menu " + menu.Name() + " has no entry " + choice);
+    QTimer::singleShot(0, &popup, [this, &popup, target] {
       if (target)
-        QTest::mouseClick(&popup, Qt::LeftButton, {}, popup.actionGeometry(target).center());
+        automation_->Press(popup, popup.actionGeometry(target).center());
       else
-        QTest::keyClick(&popup, Qt::Key_Escape);
+        automation_->Escape(popup);
     });
   }
   QAction* chosen = popup.exec(anchor->mapToGlobal(ToPixels(x, y)));

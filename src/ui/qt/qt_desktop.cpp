@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <iostream>
 
 #include "ui/form.h"
@@ -11,26 +13,37 @@
 #include "ui/qt/help_window.h"
 
 namespace ui::qt {
+namespace {
+
+// Qt's own texts (the buttons of message boxes, the standard dialogs) in French, once per
+// application; without the translations installed they stay in English.
+void InstallFrenchTranslations() {
+  static bool installed = false;
+  if (installed || !QCoreApplication::instance()) return;
+  installed = true;
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (translator->load("qtbase_fr", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  }
+}
+
+}  // namespace
 
 QtDesktop::QtDesktop()
-    : help_anchor_([](int context) { return "context-" + std::to_string(context); }) {}
+    : help_anchor_([](int context) { return "context-" + std::to_string(context); }) {
+  InstallFrenchTranslations();
+}
 
 QtDesktop::~QtDesktop() {
   if (pointer_ == kHourglass) QGuiApplication::restoreOverrideCursor();
 }
 
-QWidget* QtDesktop::HelpWidget() const { return help_ ? help_->widget() : nullptr; }
-
 void QtDesktop::NoteScriptFailure(const std::string& what) {
-  if (auto* qt = dynamic_cast<QtDesktop*>(&desktop()); qt && qt->script_) {
-    qt->NoteFailure(what);
+  if (auto* qt = dynamic_cast<QtDesktop*>(&desktop()); qt && qt->automation_) {
+    qt->automation_->Fail(what);
   } else {
     std::cerr << what << '\n';
   }
-}
-
-void QtDesktop::NoteFailure(const std::string& what) {
-  if (script_ && script_->failure.empty()) script_->failure = what;
 }
 
 void QtDesktop::SetMousePointer(int pointer) {
@@ -50,10 +63,7 @@ void QtDesktop::ShowModal(Form& form) {
   window.show();
   window.activateWindow();
   window.SyncFocus();
-  if (script_ && script_->run_modal) {
-    script_->run_modal(form);
-    return;
-  }
+  if (automation_) return automation_->RunModal(form);
   QEventLoop loop;
   window.on_unloaded = [&loop] { loop.quit(); };
   if (form.Loaded()) loop.exec();
@@ -73,9 +83,9 @@ void QtDesktop::CloseHostWindow() {
 }
 
 void QtDesktop::ReportError(const std::string& where, const std::string& message) {
-  if (script_) return NoteFailure("error in " + where + ": " + message);
+  if (automation_) return automation_->Fail("error in " + where + ": " + message);
   if (error_handler_) return error_handler_(where, message);
-  QMessageBox::critical(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(),
+  QMessageBox::critical(QApplication::activeWindow(), kDefaultTitle,
                         QString::fromStdString(message + "\n(" + where + ")"));
 }
 

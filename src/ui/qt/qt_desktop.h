@@ -3,33 +3,41 @@
 // cursor for the hourglass, processEvents, a modal window with a nested event loop, QMenu
 // for pop-up menus, a help window, and the host's window and error handler.
 //
-// While a script runs (SetScript), message boxes and pop-up menus still really open, and
-// the script's prepared answer or choice presses their button or entry with a real mouse
-// click; a modal window shows and the script's lines run while it is open. What the script
-// did not prepare is noted in the script's `failure`, never thrown into Qt.
+// While a script runs (SetAutomation), message boxes and pop-up menus still really open, and
+// the automation presses the button or entry the script prepared as a user would; a modal
+// window shows and the script's lines run while it is open. What the script did not prepare
+// is told to the automation, never thrown into Qt.
 
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "ui/desktop.h"
-#include "ui/test_desktop.h"
 
 namespace ui::qt {
 
 class HelpWindow;
 
-// What a script running on the Qt rendering prepares on the desktop and reads back.
-struct DesktopScript {
-  std::deque<int> answers;               // for the next message boxes
-  std::deque<std::string> menu_choices;  // for the next pop-up menus ("" = nothing chosen)
-  std::vector<MessageRecord> messages;   // every box shown
-  std::string failure;                   // the first thing that went wrong in a step
-  std::function<void(Form&)> run_modal;  // runs the script while a modal form is shown
+// What an automation script does on the Qt desktop; the script driver implements it.
+class DesktopAutomation {
+ public:
+  virtual ~DesktopAutomation() = default;
+  // A message box is about to open: records it and returns the answer prepared for it, or 0
+  // when there is none (the box is then not opened, since nobody would press it).
+  virtual int MessageAnswer(const std::string& text, int style, const std::string& title) = 0;
+  // The entry (its name) to choose in the pop-up menu about to open; "" closes it unchosen.
+  virtual std::string MenuChoice() = 0;
+  // A left click at `at` (in `widget`), from inside the event loop of an open box or menu.
+  virtual void Press(QWidget& widget, QPoint at) = 0;
+  // The Escape key on an open menu.
+  virtual void Escape(QWidget& widget) = 0;
+  // Runs the script's lines while a modal form is shown (the form's window is open).
+  virtual void RunModal(Form& form) = 0;
+  // Something the script did not prepare, or an error an event handler let through.
+  virtual void Fail(const std::string& what) = 0;
 };
 
 class QtDesktop : public Desktop {
@@ -49,14 +57,14 @@ class QtDesktop : public Desktop {
   // The anchor that a help context number opens in the help file ("context-N" by default).
   void SetHelpAnchor(std::function<std::string(int)> anchor) { help_anchor_ = std::move(anchor); }
   // A running script, or nullptr when the user is at the keyboard.
-  void SetScript(DesktopScript* script) { script_ = script; }
-  DesktopScript* script() const { return script_; }
-  // The help window, when one has been opened (for tests and screenshots).
-  QWidget* HelpWidget() const;
+  void SetAutomation(DesktopAutomation* automation) { automation_ = automation; }
+  DesktopAutomation* automation() const { return automation_; }
 
-  // A script failure met behind the Qt boundary (an input handler): noted in the running
+  // A script failure met behind the Qt boundary (an input handler): told to the running
   // script of the installed Qt desktop, or written to stderr when none runs.
   static void NoteScriptFailure(const std::string& what);
+  // The title of a message box whose screen gives none.
+  static constexpr const char* kDefaultTitle = "Vantelor";
 
   int MessageBox(const std::string& text, int style, const std::string& title) override;
   void SetMousePointer(int pointer) override;
@@ -69,13 +77,11 @@ class QtDesktop : public Desktop {
   void ReportError(const std::string& where, const std::string& message) override;
 
  private:
-  void NoteFailure(const std::string& what);
-  int ScriptedAnswer(const std::string& text, int style, const std::string& title);
 
   QPointer<QWidget> host_;
   std::function<void(const std::string&, const std::string&)> error_handler_;
   std::function<std::string(int)> help_anchor_;
-  DesktopScript* script_ = nullptr;
+  DesktopAutomation* automation_ = nullptr;
   int pointer_ = kDefaultPointer;
   std::unique_ptr<HelpWindow> help_;
 };

@@ -9,7 +9,7 @@
 namespace ui::qt {
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) { return QString::fromStdString(ShownText(s)); }
 
 // A segment drawn inside its own box; the box is placed by LineView.
 class LineWidget : public QWidget {

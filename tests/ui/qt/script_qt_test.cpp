@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "qt_app.h"
-#include "ui/gallery.h"
-#include "ui/headless_script.h"
-#include "ui/qt/qt_script.h"
+#include "gallery.h"
+#include "ui/script/headless_script.h"
+#include "ui/qt/script/qt_script.h"
 #include "ui/qt/render.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "qt_app.h"
-#include "ui/gallery.h"
+#include "gallery.h"
 #include "ui/qt/qt_desktop.h"
 #include "ui/qt/render.h"
 

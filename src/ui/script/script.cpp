@@ -1,10 +1,10 @@
-#include "ui/script.h"
+#include "ui/script/script.h"
 
 #include <fstream>
 #include <ostream>
 #include <sstream>
 
-#include "ui/script_commands.h"
+#include "ui/script/script_commands.h"
 
 namespace ui {
 
@@ -53,7 +53,10 @@ void ScriptRunner::RunNext() {
     RunCommand(line.text, {Window(), driver_, out_});
     driver_.Settle();
     const std::string failure = driver_.TakeFailure();
-    if (!failure.empty()) Fail(line.number, failure);
+    if (!failure.empty()) return Fail(line.number, failure);
+    if (!check_screen_) return;
+    const std::string difference = driver_.CheckScreen();
+    if (!difference.empty()) Fail(line.number, "the screen differs: " + difference);
   } catch (const std::exception& e) {
     // A failure met deeper (in a modal window this line opened) keeps its own line.
     Fail(line.number, e.what());

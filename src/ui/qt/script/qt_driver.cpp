@@ -1,20 +1,21 @@
-// QtDriver's input steps: real key and mouse events sent to the controls' widgets.
+// QtDriver's input steps: real key and mouse input on the controls' widgets.
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
-#include <QtTest/QTest>
+#include <QWindow>
 #include <stdexcept>
 
 #include "ui/qt/form_view.h"
-#include "ui/qt/qt_script.h"
 #include "ui/qt/render.h"
+#include "ui/qt/script/qt_script.h"
 #include "ui/qt/units.h"
-#include "ui/utf8.h"
 
 namespace ui::qt {
 namespace {
@@ -25,7 +26,11 @@ QWidget& Shown(const Control& control) {
   QWidget* window = w->window();
   if (!window->isActiveWindow()) {
     window->activateWindow();
-    QCoreApplication::processEvents();
+    QElapsedTimer timer;
+    timer.start();
+    do {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    } while (!window->isActiveWindow() && timer.elapsed() < 2000);
   }
   return *w;
 }
@@ -38,18 +43,9 @@ QWidget& KeyTarget(QWidget& w) {
   return w;
 }
 
-void SendKey(QWidget& target, Qt::Key key, const QString& text) {
-  QTest::sendKeyEvent(QTest::Press, &target, key, text, Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Release, &target, key, text, Qt::NoModifier);
-}
-
-void SendCharacter(QWidget& target, int code_point) {
-  const auto ucs4 = static_cast<char32_t>(code_point);
-  const QString text = QString::fromUcs4(&ucs4, 1);
-  const auto key =
-      code_point < 0x10000 ? static_cast<Qt::Key>(text.toUpper().at(0).unicode()) : Qt::Key_unknown;
-  SendKey(target, key, text);
-}
+// Just after the text of a line edit (inside its right edge): a click there puts the caret
+// at the end of a text that fits the box.
+QPoint AfterText(const QWidget& edit) { return {edit.width() - 4, edit.height() / 2}; }
 
 QListWidget& ListWidget(ListBox& list) {
   auto* w = qobject_cast<QListWidget*>(&Shown(list));
@@ -84,27 +80,43 @@ QStyleOptionSlider SliderOption(const QScrollBar& bar) {
 
 }  // namespace
 
-void QtDriver::Type(EditControl& box, std::string_view text) {
-  Focus(box);
-  QWidget& target = KeyTarget(Shown(box));
-  for (int code_point : CodePoints(text)) SendCharacter(target, code_point);
+void QtDriver::Focus(Control& control) {
+  QWidget& w = Shown(control);
+  QWidget& target = KeyTarget(w);
+  if (control.HasFocus() && target.hasFocus()) return;
+  if (auto* edit = qobject_cast<QLineEdit*>(&target); edit && edit->isEnabled()) {
+    device_.Click(*edit, AfterText(*edit), Qt::LeftButton);
+  } else {
+    target.setFocus(Qt::TabFocusReason);
+  }
+  QCoreApplication::processEvents();
 }
 
-void QtDriver::Key(Control& control, int key) {
+void QtDriver::Type(EditControl& box, std::string_view text) {
+  Focus(box);
+  device_.Type(KeyTarget(Shown(box)), text);
+}
+
+void QtDriver::Key(Control& control, const KeyStroke& key) {
   Focus(control);
-  QWidget& target = KeyTarget(Shown(control));
-  switch (key) {
-    case kKeyF1:
-      return SendKey(target, Qt::Key_F1, {});
-    case kKeyEnter:
-      return SendKey(target, Qt::Key_Return, "\r");
-    case kKeyBackspace:
-      return SendKey(target, Qt::Key_Backspace, "\b");
-    case ' ':
-      return SendKey(target, Qt::Key_Space, " ");
-    default:
-      return SendCharacter(target, key);
-  }
+  device_.Key(KeyTarget(Shown(control)), key);
+}
+
+void QtDriver::Paste(EditControl& box, std::string_view text) {
+  Focus(box);
+  QApplication::clipboard()->setText(QString::fromStdString(std::string(text)));
+  device_.Key(KeyTarget(Shown(box)), KeyStroke{'v', false, false, true});
+}
+
+void QtDriver::DoubleClickText(EditControl& box) {
+  QWidget& edit = KeyTarget(Shown(box));
+  device_.DoubleClick(edit, AfterText(edit));
+}
+
+void QtDriver::Wheel(Control& control, int notches) {
+  QWidget* w = &Shown(control);
+  if (auto* list = qobject_cast<QListWidget*>(w)) w = list->viewport();
+  device_.Wheel(*w, w->rect().center(), notches);
 }
 
 void QtDriver::Click(Control& control) {
@@ -115,20 +127,17 @@ void QtDriver::Click(Control& control) {
     option.initFrom(box);
     at = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
   }
-  QTest::mouseClick(&w, Qt::LeftButton, {}, at);
+  device_.Click(w, at, Qt::LeftButton);
 }
 
 void QtDriver::ClickRow(ListBox& list, int row) {
   QListWidget& w = ListWidget(list);
-  QTest::mouseClick(w.viewport(), Qt::LeftButton, {}, RowPoint(w, row));
+  device_.Click(*w.viewport(), RowPoint(w, row), Qt::LeftButton);
 }
 
 void QtDriver::DoubleClickRow(ListBox& list, int row) {
   QListWidget& w = ListWidget(list);
-  const QPoint at = RowPoint(w, row);
-  QTest::mouseClick(w.viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(w.viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseRelease(w.viewport(), Qt::LeftButton, {}, at);
+  device_.DoubleClick(*w.viewport(), RowPoint(w, row));
 }
 
 void QtDriver::Press(Control& control, int button, int x, int y) {
@@ -141,28 +150,34 @@ void QtDriver::Press(Control& control, int button, int x, int y) {
   const Qt::MouseButton qt_button = button == 2   ? Qt::RightButton
                                     : button == 4 ? Qt::MiddleButton
                                                   : Qt::LeftButton;
-  QTest::mousePress(w, qt_button, {}, at);
-  QTest::mouseRelease(w, qt_button, {}, at);
+  device_.Click(*w, at, qt_button);
 }
 
 void QtDriver::Choose(ComboBox& combo, int index) {
   auto* w = qobject_cast<QComboBox*>(&Shown(combo));
   if (!w) throw std::runtime_error(combo.Name() + " is not shown as a combo box");
   // The arrow at the right end opens the list, editable or not.
-  QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 6, w->height() / 2));
-  QCoreApplication::processEvents();
+  device_.Click(*w, QPoint(w->width() - 6, w->height() / 2), Qt::LeftButton);
   QAbstractItemView* view = w->view();
+  QElapsedTimer timer;
+  timer.start();
+  while (!view->isVisible() && timer.elapsed() < 2000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
   if (!view->isVisible()) throw std::runtime_error(combo.Name() + ": its list did not open");
   // An item below the open list's visible rows is scrolled to first, as a user would.
   const QModelIndex item = view->model()->index(index, 0);
   view->scrollTo(item);
   QCoreApplication::processEvents();
   const QPoint at = view->visualRect(item).center();
-  // The pointer moves from the arrow to the item, as a user's does (an open list ignores a
-  // release until the pointer has left the opening click).
-  QTest::mouseMove(view->viewport(), at);
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-  QCoreApplication::processEvents();
+  // The pointer goes from the arrow to the item before it clicks, as a user's does: an open
+  // list ignores a release until the pointer has left the click that opened it.
+  device_.Move(*view->viewport(), at);
+  device_.Click(*view->viewport(), at, Qt::LeftButton);
+  timer.restart();
+  while (view->isVisible() && timer.elapsed() < 2000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
   if (view->isVisible()) {
     w->hidePopup();
     throw std::runtime_error(combo.Name() + ": the click on item " + std::to_string(index) +
@@ -180,24 +195,21 @@ void QtDriver::Scroll(VScrollBar& bar, int value) {
   const QRect thumb =
       style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, w);
   const int span = groove.height() - thumb.height();
-  const int offset = QStyle::sliderPositionFromValue(w->minimum(), w->maximum(), value, span,
-                                                     w->invertedAppearance());
-  const QPoint grab = thumb.center();
-  QPoint to(grab.x(), groove.top() + offset + thumb.height() / 2);
-  QTest::mousePress(w, Qt::LeftButton, {}, grab);
-  QTest::mouseMove(w, to);
-  // Where pixels are coarser than values, walk the last pixels until the value is reached.
-  for (int step = 0; step < 4 && bar.Value() != value && to != grab; ++step) {
-    to.ry() += bar.Value() < value ? 1 : -1;
-    QTest::mouseMove(w, to);
+  // The thumb's pixel position whose value is `value` (the nearest, where pixels are coarser
+  // than values); the pointer moves the thumb by as much as it moves itself.
+  int position = QStyle::sliderPositionFromValue(w->minimum(), w->maximum(), value, span,
+                                                 w->invertedAppearance());
+  for (int p = 0; p <= span; ++p) {
+    if (QStyle::sliderValueFromPosition(w->minimum(), w->maximum(), p, span,
+                                        w->invertedAppearance()) == value) {
+      position = p;
+      break;
+    }
   }
-  QTest::mouseRelease(w, Qt::LeftButton, {}, to);
-}
-
-void QtDriver::Focus(Control& control) {
-  QWidget& w = Shown(control);
-  KeyTarget(w).setFocus(Qt::TabFocusReason);
-  QCoreApplication::processEvents();
+  const QPoint grab = thumb.center();
+  const QPoint to(grab.x(), grab.y() + position - (thumb.top() - groove.top()));
+  const std::vector<QPoint> path{QPoint(to.x(), (grab.y() + to.y()) / 2), to};
+  device_.Drag(*w, grab, path);
 }
 
 }  // namespace ui::qt

@@ -11,6 +11,7 @@ namespace ui {
 
 class Form;
 class ScriptDriver;
+struct KeyStroke;
 
 struct CommandContext {
   Form& window;  // the window the line acts on
@@ -27,8 +28,9 @@ namespace script {
 // Splits at the first blank: the word, and everything after that one blank, kept exactly.
 std::pair<std::string_view, std::string_view> SplitWord(std::string_view text);
 int ParseInt(std::string_view text, std::string_view what);
-// enter, backspace, f1, space (any case), or one character: its key code.
-int ParseKey(std::string_view text);
+// A key name (enter, backspace, escape, delete, f1, space, left, right, up, down, home,
+// end, pageup, pagedown, shift; any case) or one character, after "shift+" or "ctrl+".
+KeyStroke ParseKey(std::string_view text);
 // ok, yes, no, cancel: the message-box answer.
 int ParseAnswer(std::string_view text);
 }  // namespace script

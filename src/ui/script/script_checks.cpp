@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "ui/dump.h"
-#include "ui/script.h"
-#include "ui/script_commands.h"
+#include "ui/script/script.h"
+#include "ui/script/script_commands.h"
 
 namespace ui {
 namespace {
@@ -37,14 +37,14 @@ std::string PropertyText(const Form& window, std::string_view name, std::string_
     throw std::runtime_error("no control " + std::string(name) + " in window " + window.Name());
   }
   if (const int item = ListItemIndex(property); item >= 0) {
-    if (const auto* list = dynamic_cast<const ItemList*>(control)) return list->List(item);
+    if (const auto* list = dynamic_cast<const ItemList*>(control)) return ShownText(list->List(item));
     throw std::runtime_error(control->Name() + " has no list items");
   }
   PropertyValue value;
   if (!control->GetProperty(property, value)) {
     throw std::runtime_error(control->Name() + " has no property " + std::string(property));
   }
-  return ToText(value);
+  return ShownText(ToText(value));
 }
 
 void ExpectProperty(std::string_view args, const CommandContext& c) {
@@ -97,6 +97,9 @@ bool RunCheckCommand(std::string_view command, std::string_view args, const Comm
     Dump(args, c);
   } else if (command == "shot") {
     Shot(args, c);
+  } else if (command == "check-screen") {
+    const std::string difference = c.driver.CheckScreen();
+    if (!difference.empty()) throw std::runtime_error("the screen differs: " + difference);
   } else {
     return false;
   }

@@ -15,20 +15,36 @@
 
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/test_desktop.h"
+#include "ui/desktop.h"
 
 namespace ui {
 
+// One key of a script line: a character (its code point) or a named key (its key code,
+// kKeyEnter, kKeyLeft, ...), with Shift or Ctrl held.
+struct KeyStroke {
+  int code = 0;
+  bool named = false;
+  bool shift = false;
+  bool ctrl = false;
+};
+
 // How a user's steps reach the controls and the desktop. Steps that a control does not
-// accept (disabled, hidden, under a modal window) do nothing, as for a user.
+// accept (disabled, hidden, under a modal window) do nothing, as for a user. A text box or
+// combo box that has not the focus gets it by a click after its text (the caret goes to
+// its end); one that has it keeps its caret and selection.
 class ScriptDriver {
  public:
   virtual ~ScriptDriver() = default;
-  // Focus the box, then type each character (KeyPress, text change, KeyUp).
+  // Focus the box, then type each character (KeyPress, its edit at the caret, KeyUp).
   virtual void Type(EditControl& box, std::string_view text) = 0;
-  // Focus the control, then press and release one key (a code point, kKeyEnter,
-  // kKeyBackspace or kKeyF1).
-  virtual void Key(Control& control, int key) = 0;
+  // Focus the control, then press and release one key.
+  virtual void Key(Control& control, const KeyStroke& key) = 0;
+  // Focus the box, put `text` on the clipboard and paste it (Ctrl+V).
+  virtual void Paste(EditControl& box, std::string_view text) = 0;
+  // A double click after the text of the box: selects its last word.
+  virtual void DoubleClickText(EditControl& box) = 0;
+  // `notches` of the mouse wheel over the control (negative upwards).
+  virtual void Wheel(Control& control, int notches) = 0;
   // A left click: a button or check box is clicked; another control gets MouseDown.
   virtual void Click(Control& control) = 0;
   virtual void ClickRow(ListBox& list, int row) = 0;
@@ -58,6 +74,9 @@ class ScriptDriver {
   virtual std::string TakeFailure() = 0;
   // Lets the desktop process what the step left pending.
   virtual void Settle() {}
+  // What the windows on screen show that differs from their forms' state ("" when they
+  // agree, and always on a desktop that shows nothing).
+  virtual std::string CheckScreen() { return ""; }
 };
 
 struct ScriptResult {
@@ -76,6 +95,8 @@ class ScriptRunner {
   ScriptRunner& operator=(const ScriptRunner&) = delete;
 
   ScriptResult Run(std::string_view script);
+  // Runs the screen check after every line (see ScriptDriver::CheckScreen).
+  void CheckScreenAfterEachLine(bool on) { check_screen_ = on; }
   // For the desktop, when a form is shown modally during Run: runs the next lines while
   // it stays loaded. A script that ends with the form still open fails.
   void RunWhileShown(Form& form);
@@ -97,6 +118,7 @@ class ScriptRunner {
   std::vector<Line> lines_;
   std::size_t next_ = 0;
   ScriptResult result_;
+  bool check_screen_ = false;
 };
 
 // Reads a whole script file into `text`; false when it cannot be read.

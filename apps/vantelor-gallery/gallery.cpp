@@ -1,4 +1,4 @@
-#include "ui/gallery.h"
+#include "gallery.h"
 
 #include <string>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/script.h"
+#include "ui/script/script.h"
 #include "ui/test_desktop.h"
 
 namespace ui {
@@ -17,14 +17,17 @@ class HeadlessDriver : public ScriptDriver {
   explicit HeadlessDriver(TestDesktop& desktop) : desktop_(desktop) {}
 
   void Type(EditControl& box, std::string_view text) override;
-  void Key(Control& control, int key) override;
+  void Key(Control& control, const KeyStroke& key) override;
+  void Paste(EditControl& box, std::string_view text) override;
+  void DoubleClickText(EditControl& box) override;
+  void Wheel(Control& control, int notches) override;
   void Click(Control& control) override;
   void ClickRow(ListBox& list, int row) override;
   void DoubleClickRow(ListBox& list, int row) override;
   void Press(Control& control, int button, int x, int y) override;
   void Choose(ComboBox& combo, int index) override;
   void Scroll(VScrollBar& bar, int value) override;
-  void Focus(Control& control) override { control.SetFocus(); }
+  void Focus(Control& control) override;
   void Close(Form& form) override { form.UserClose(); }
   void Shot(Form&, const std::string&) override {}
 

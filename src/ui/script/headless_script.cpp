@@ -1,4 +1,8 @@
-#include "ui/headless_script.h"
+#include "ui/script/headless_script.h"
+
+#include <cctype>
+
+#include "ui/utf8.h"
 
 namespace ui {
 namespace {
@@ -20,20 +24,69 @@ void LeftPress(Control& control, int x, int y) {
 
 int Middle(int twips) { return twips / 2 / 15 * 15; }
 
+// A key on a text box or combo box: typing keys go through KeyPress, caret keys move the
+// caret, and every key comes up through KeyUp.
+void EditKey(EditControl& box, const KeyStroke& key) {
+  if (key.ctrl) {
+    if (key.code == 'a' || key.code == 'A') box.UserCaretKey(0, false);
+    box.UserKeyUp(key.code < 128 ? std::toupper(key.code) : key.code);
+    return box.UserKeyUp(kKeyControl);
+  }
+  if (!key.named || key.code == kKeyEnter || key.code == kKeyBackspace || key.code == kKeyEscape) {
+    box.UserKey(key.code);
+  } else if (key.code == kKeyDelete) {
+    box.UserKeyDown(kKeyDeleteChar);
+    box.UserKeyUp(kKeyDelete);
+  } else {
+    if (key.code >= kKeyEnd && key.code <= kKeyRight && key.code != kKeyUp) {
+      box.UserCaretKey(key.code, key.shift);
+    }
+    box.UserKeyUp(key.code);
+  }
+  if (key.shift && key.code != kKeyShift) box.UserKeyUp(kKeyShift);
+}
+
 }  // namespace
 
+void HeadlessDriver::Focus(Control& control) {
+  if (control.HasFocus()) return;
+  control.SetFocus();
+  // A box is given the focus by a click after its text.
+  if (auto* edit = dynamic_cast<EditControl*>(&control); edit && edit->HasFocus()) {
+    edit->UserCaretKey(kKeyEnd, false);
+  }
+}
+
 void HeadlessDriver::Type(EditControl& box, std::string_view text) {
-  box.SetFocus();
+  Focus(box);
   box.UserType(text);
 }
 
-void HeadlessDriver::Key(Control& control, int key) {
-  control.SetFocus();
-  if (key == kKeyF1) return control.UserHelpKey();
-  if (auto* edit = dynamic_cast<EditControl*>(&control)) return edit->UserKey(key);
-  if (key != kKeyEnter && key != ' ') return;
+void HeadlessDriver::Key(Control& control, const KeyStroke& key) {
+  Focus(control);
+  if (key.named && key.code == kKeyF1) return control.UserHelpKey();
+  if (auto* edit = dynamic_cast<EditControl*>(&control)) return EditKey(*edit, key);
+  if (auto* list = dynamic_cast<ListBox*>(&control); list && key.named) return list->UserKey(key.code);
+  if (key.code != kKeyEnter && key.code != ' ') return;
   if (auto* button = dynamic_cast<CommandButton*>(&control)) return button->UserClick();
-  if (auto* box = dynamic_cast<CheckBox*>(&control); box && key == ' ') box->UserClick();
+  if (auto* box = dynamic_cast<CheckBox*>(&control); box && key.code == ' ') box->UserClick();
+}
+
+void HeadlessDriver::Paste(EditControl& box, std::string_view text) {
+  Focus(box);
+  box.UserPaste(text);
+  box.UserKeyUp('V');
+  box.UserKeyUp(kKeyControl);
+}
+
+void HeadlessDriver::DoubleClickText(EditControl& box) {
+  Focus(box);
+  box.UserSelectWord(CharacterCount(box.Text()));
+}
+
+void HeadlessDriver::Wheel(Control& control, int notches) {
+  if (auto* list = dynamic_cast<ListBox*>(&control)) return list->UserWheel(notches * kWheelLines);
+  if (auto* bar = dynamic_cast<VScrollBar*>(&control)) bar->UserWheel(notches * kWheelLines);
 }
 
 void HeadlessDriver::Click(Control& control) {

@@ -1,10 +1,10 @@
-#include "ui/script_commands.h"
+#include "ui/script/script_commands.h"
 
 #include <charconv>
 #include <stdexcept>
 
 #include "text/text.h"
-#include "ui/script.h"
+#include "ui/script/script.h"
 #include "ui/utf8.h"
 
 namespace ui {
@@ -26,16 +26,46 @@ int ParseInt(std::string_view text, std::string_view what) {
   return value;
 }
 
-int ParseKey(std::string_view text) {
+KeyStroke ParseKey(std::string_view text) {
+  static const std::pair<const char*, int> kNamed[] = {
+      {"ENTER", kKeyEnter},   {"BACKSPACE", kKeyBackspace}, {"ESCAPE", kKeyEscape},
+      {"DELETE", kKeyDelete}, {"F1", kKeyF1},               {"LEFT", kKeyLeft},
+      {"RIGHT", kKeyRight},   {"UP", kKeyUp},               {"DOWN", kKeyDown},
+      {"HOME", kKeyHome},     {"END", kKeyEnd},             {"PAGEUP", kKeyPageUp},
+      {"PAGEDOWN", kKeyPageDown}, {"SHIFT", kKeyShift}};
+  KeyStroke key;
+  const std::string_view whole = text;
+  for (bool more = true; more && text.size() > 1;) {
+    const std::string prefix = ::text::Upper(text.substr(0, std::min<std::size_t>(6, text.size())));
+    if (prefix.starts_with("SHIFT+")) {
+      key.shift = true;
+      text.remove_prefix(6);
+    } else if (prefix.starts_with("CTRL+")) {
+      key.ctrl = true;
+      text.remove_prefix(5);
+    } else {
+      more = false;
+    }
+  }
   const std::string name = ::text::Upper(text);
-  if (name == "ENTER") return kKeyEnter;
-  if (name == "BACKSPACE") return kKeyBackspace;
-  if (name == "F1") return kKeyF1;
-  if (name == "SPACE") return ' ';
+  if (name == "SPACE") {
+    key.code = ' ';
+    return key;
+  }
+  for (const auto& [word, code] : kNamed) {
+    if (name == word) {
+      key.code = code;
+      key.named = true;
+      return key;
+    }
+  }
   const std::vector<int> points = CodePoints(text);
-  if (points.size() == 1) return points[0];
-  throw std::runtime_error("unknown key \"" + std::string(text) +
-                           "\" (enter, backspace, f1, space or one character)");
+  if (points.size() == 1) {
+    key.code = points[0];
+    return key;
+  }
+  throw std::runtime_error("unknown key \"" + std::string(whole) +
+                           "\" (a key name such as enter, left, delete, or one character)");
 }
 
 int ParseAnswer(std::string_view text) {
@@ -129,12 +159,20 @@ bool RunActionCommand(std::string_view command, std::string_view args, const Com
     c.driver.Type(As<EditControl>(Find(c.window, name), command, "a text box or combo box"), rest);
   } else if (command == "key") {
     c.driver.Key(Find(c.window, name), script::ParseKey(rest));
+  } else if (command == "paste") {
+    c.driver.Paste(As<EditControl>(Find(c.window, name), command, "a text box or combo box"), rest);
+  } else if (command == "wheel") {
+    c.driver.Wheel(Find(c.window, name), ParseInt(rest, "the notches"));
   } else if (command == "set") {
     Set(Find(c.window, name), rest);
   } else if (command == "click") {
     Click(Find(c.window, name), rest, c.driver);
   } else if (command == "dblclick") {
-    auto& list = As<ListBox>(Find(c.window, name), command, "a list box");
+    Control& control = Find(c.window, name);
+    if (auto* edit = dynamic_cast<EditControl*>(&control); edit && rest.empty()) {
+      return c.driver.DoubleClickText(*edit), true;
+    }
+    auto& list = As<ListBox>(control, command, "a list box, or a text box or combo box");
     c.driver.DoubleClickRow(list, CheckedRow(list, list, rest));
   } else if (command == "rightclick") {
     RightClick(Find(c.window, name), rest, c.driver);

@@ -1,0 +1,27 @@
+#pragma once
+// Driving a shown control from an automation script (docs/automation.md), for checks of the
+// screens from outside: each line is a real input event on the control's windows. Link
+// Vantelor::script, which brings Qt's test library; a host that never runs scripts does not.
+
+#include <iosfwd>
+#include <string>
+
+#include "vantelor/ctr_vantelor.h"
+
+namespace vantelor {
+
+struct ScriptOutcome {
+  bool ok = true;
+  // "ok", or "line N: what was expected, what was found".
+  std::string report;
+};
+
+// Runs the script in `path` against `control`, whose widget (CreateControlWidget) must be
+// shown, and returns once it has run to its end or stopped. `out` receives what `dump`
+// writes to no file. A file that cannot be read gives ok false and says so. With
+// `checkScreen`, what every window shows is compared with the control's state after every
+// line (the `check-screen` command).
+ScriptOutcome RunScriptFile(Ctr_Vantelor& control, const std::string& path, std::ostream& out,
+                            bool checkScreen = false);
+
+}  // namespace vantelor

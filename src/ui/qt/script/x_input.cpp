@@ -1,0 +1,177 @@
+// The input device of the xcb platform: real pointer and keyboard events, made by xdotool
+// (the XTEST extension) and delivered by the X server to whichever window is under the
+// pointer or has the keyboard focus, as a user's are. X11 only: the one file that knows it.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QProcess>
+#include <QWindow>
+#include <stdexcept>
+
+#include "ui/controls.h"
+#include "ui/qt/script/input_device.h"
+#include "ui/qt/script/screen_check.h"
+#include "ui/utf8.h"
+
+namespace ui::qt {
+namespace {
+
+QString KeySym(const KeyStroke& stroke) {
+  QString name;
+  if (!stroke.named) {
+    const auto ucs4 = static_cast<char32_t>(stroke.code);
+    name = QString::fromUcs4(&ucs4, 1);
+    if (stroke.code == ' ') name = "space";
+  } else {
+    switch (stroke.code) {
+      case kKeyEnter: name = "Return"; break;
+      case kKeyBackspace: name = "BackSpace"; break;
+      case kKeyEscape: name = "Escape"; break;
+      case kKeyDelete: name = "Delete"; break;
+      case kKeyF1: name = "F1"; break;
+      case kKeyLeft: name = "Left"; break;
+      case kKeyRight: name = "Right"; break;
+      case kKeyUp: name = "Up"; break;
+      case kKeyDown: name = "Down"; break;
+      case kKeyHome: name = "Home"; break;
+      case kKeyEnd: name = "End"; break;
+      case kKeyPageUp: name = "Prior"; break;
+      case kKeyPageDown: name = "Next"; break;
+      default: name = "Shift_L"; break;
+    }
+  }
+  if (stroke.shift && !(stroke.named && stroke.code == kKeyShift)) name = "shift+" + name;
+  if (stroke.ctrl) name = "ctrl+" + name;
+  return name;
+}
+
+bool IsModifier(int key) {
+  return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+         key == Qt::Key_Meta;
+}
+
+// Counts the releases (keys, buttons) and wheel turns that the X server delivers, so that a
+// step waits until the widgets have received what it sent.
+class Deliveries : public QObject {
+ public:
+  Deliveries() { QCoreApplication::instance()->installEventFilter(this); }
+  ~Deliveries() override { QCoreApplication::instance()->removeEventFilter(this); }
+  long keys = 0, modifiers = 0, buttons = 0, wheels = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The platform delivers to the window first: counting there counts each event once.
+    if (!event->spontaneous() || !qobject_cast<QWindow*>(watched)) return false;
+    if (event->type() == QEvent::KeyRelease) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (!key->isAutoRepeat()) ++(IsModifier(key->key()) ? modifiers : keys);
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+      ++buttons;
+    } else if (event->type() == QEvent::Wheel) {
+      ++wheels;
+    }
+    return false;
+  }
+};
+
+class XInput final : public InputDevice {
+ public:
+  void Click(QWidget& widget, QPoint at, Qt::MouseButton button) override {
+    const QString number = button == Qt::RightButton ? "3" : button == Qt::MiddleButton ? "2" : "1";
+    Pointer(widget, at, {"click", number}, &Deliveries::buttons, 1);
+  }
+  void DoubleClick(QWidget& widget, QPoint at) override {
+    Pointer(widget, at, {"click", "--repeat", "2", "--delay", "80", "1"}, &Deliveries::buttons, 2);
+  }
+  void Move(QWidget& widget, QPoint at) override {
+    QProcess xdotool;
+    xdotool.start("xdotool", MoveTo(widget, at));
+    xdotool.waitForFinished(10000);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 30) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  void Drag(QWidget& widget, QPoint from, const std::vector<QPoint>& path) override {
+    QStringList args = MoveTo(widget, from);
+    args << "mousedown" << "1";
+    for (const QPoint& p : path) args << MoveTo(widget, p);
+    args << "mouseup" << "1";
+    Run(args, &Deliveries::buttons, 1);
+  }
+  void Wheel(QWidget& widget, QPoint at, int notches) override {
+    if (notches == 0) return;
+    const QString button = notches > 0 ? "5" : "4";
+    Pointer(widget, at, {"click", "--repeat", QString::number(std::abs(notches)), "--delay", "20", button},
+            &Deliveries::wheels, std::abs(notches));
+  }
+  void Key(QWidget&, const KeyStroke& stroke) override {
+    const bool lone_modifier = stroke.named && stroke.code == kKeyShift;
+    Run({"key", "--clearmodifiers", KeySym(stroke)},
+        lone_modifier ? &Deliveries::modifiers : &Deliveries::keys, 1);
+  }
+  void Type(QWidget&, std::string_view text) override {
+    if (text.empty()) return;
+    Run({"type", "--delay", "10", "--", QString::fromStdString(std::string(text))},
+        &Deliveries::keys, CharacterCount(text));
+  }
+
+ private:
+  static QStringList MoveTo(QWidget& widget, QPoint at) {
+    WaitExposed(widget);
+    const QPoint global = widget.mapToGlobal(at);
+    return {"mousemove", QString::number(global.x()), QString::number(global.y())};
+  }
+  void Pointer(QWidget& widget, QPoint at, const QStringList& action, long Deliveries::*counter,
+               long expected) {
+    Run(MoveTo(widget, at) + action, counter, expected);
+  }
+  // A window that has just been shown (a message box, a menu) is not yet on the screen.
+  static void WaitExposed(QWidget& widget) {
+    QWindow* window = widget.window()->windowHandle();
+    QElapsedTimer timer;
+    timer.start();
+    while (window && !window->isExposed() && timer.elapsed() < 3000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+  }
+  // Runs xdotool, then lets Qt take events until `expected` more have come through
+  // `counter` (a step that opens a modal window runs the next lines inside this wait).
+  void Run(const QStringList& args, long Deliveries::*counter, long expected) {
+    const long target = deliveries_.*counter + expected;
+    QProcess xdotool;
+    xdotool.start("xdotool", args);
+    if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0) {
+      throw std::runtime_error("xdotool " + args.join(' ').toStdString() + " failed: " +
+                               xdotool.readAllStandardError().toStdString());
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (deliveries_.*counter < target && timer.elapsed() < 5000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    if (deliveries_.*counter < target) {
+      throw std::runtime_error("xdotool " + args.join(' ').toStdString() +
+                               ": the X server delivered nothing");
+    }
+    QCoreApplication::processEvents();
+  }
+  Deliveries deliveries_;
+};
+
+}  // namespace
+
+std::unique_ptr<InputDevice> MakeXInput() { return std::make_unique<XInput>(); }
+
+std::string ShownTitle(QWidget& window) {
+  if (QGuiApplication::platformName() != "xcb") return window.windowTitle().toStdString();
+  // The title the X server holds for the window, as the platform set it.
+  QProcess xdotool;
+  xdotool.start("xdotool", {"getwindowname", QString::number(window.winId())});
+  if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0) return "(no title)";
+  return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed().toStdString();
+}
+
+}  // namespace ui::qt
