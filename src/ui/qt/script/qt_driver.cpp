@@ -147,6 +147,20 @@ void QtDriver::Press(Control& control, int button, int x, int y) {
     at = list->viewport()->mapFrom(list, at);
     w = list->viewport();
   }
+  // A real pointer lands on whatever is on top: a point of a frame that a control covers is
+  // that control's, so the press goes to the nearest point the frame shows itself.
+  if (w->childAt(at)) {
+    const QRect inside = w->rect().adjusted(2, 2, -2, -2);
+    for (int distance = 1; distance < w->width() + w->height() && w->childAt(at); ++distance) {
+      for (const QPoint step : {QPoint(0, -1), QPoint(0, 1), QPoint(-1, 0), QPoint(1, 0)}) {
+        const QPoint p = at + step * distance;
+        if (inside.contains(p) && !w->childAt(p)) {
+          at = p;
+          break;
+        }
+      }
+    }
+  }
   const Qt::MouseButton qt_button = button == 2   ? Qt::RightButton
                                     : button == 4 ? Qt::MiddleButton
                                                   : Qt::LeftButton;

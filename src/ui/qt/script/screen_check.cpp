@@ -173,7 +173,19 @@ std::optional<QPoint> StalePixel(FormView& view) {
   return {};
 }
 
+// Another of the application's windows over this one (the help window, say): the screen
+// then shows that window there.
+bool Covered(const QWidget& window) {
+  for (const QWidget* top : QApplication::topLevelWidgets()) {
+    if (top != &window && top->isVisible() && top->geometry().intersects(window.geometry())) {
+      return true;
+    }
+  }
+  return false;
+}
+
 void ComparePixels(FormView& view) {
+  if (Covered(*view.window())) return;
   // A repaint that is only pending is given its time; a picture left behind is not.
   std::optional<QPoint> stale;
   QElapsedTimer timer;

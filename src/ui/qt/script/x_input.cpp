@@ -2,6 +2,7 @@
 // (the XTEST extension) and delivered by the X server to whichever window is under the
 // pointer or has the keyboard focus, as a user's are. X11 only: the one file that knows it.
 
+#include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -9,7 +10,10 @@
 #include <QKeyEvent>
 #include <QProcess>
 #include <QWindow>
+#include <cstdlib>
+#include <set>
 #include <stdexcept>
+#include <xcb/xcb.h>
 
 #include "ui/controls.h"
 #include "ui/qt/script/input_device.h"
@@ -48,33 +52,55 @@ QString KeySym(const KeyStroke& stroke) {
   return name;
 }
 
-bool IsModifier(int key) {
-  return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
-         key == Qt::Key_Meta;
-}
-
-// Counts the releases (keys, buttons) and wheel turns that the X server delivers, so that a
-// step waits until the widgets have received what it sent.
-class Deliveries : public QObject {
+// Counts the releases (keys, buttons, wheel turns) that the X server delivers, as they come
+// off the connection: before Qt, which drops input for windows under a modal one, so that a
+// step waits until everything it sent has arrived. Modifier keys are counted apart.
+class Deliveries : public QAbstractNativeEventFilter {
  public:
-  Deliveries() { QCoreApplication::instance()->installEventFilter(this); }
-  ~Deliveries() override { QCoreApplication::instance()->removeEventFilter(this); }
-  long keys = 0, modifiers = 0, buttons = 0, wheels = 0;
+  Deliveries() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    connection_ = x11 ? x11->connection() : nullptr;
+    if (connection_) ReadModifiers();
+    QCoreApplication::instance()->installNativeEventFilter(this);
+  }
+  ~Deliveries() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+  long keys = 0, modifiers = 0, buttons = 0;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    // The platform delivers to the window first: counting there counts each event once.
-    if (!event->spontaneous() || !qobject_cast<QWindow*>(watched)) return false;
-    if (event->type() == QEvent::KeyRelease) {
-      auto* key = static_cast<QKeyEvent*>(event);
-      if (!key->isAutoRepeat()) ++(IsModifier(key->key()) ? modifiers : keys);
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-      ++buttons;
-    } else if (event->type() == QEvent::Wheel) {
-      ++wheels;
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+    if (type != "xcb_generic_event_t") return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    switch (event->response_type & 0x7f) {
+      case XCB_KEY_RELEASE: {
+        const auto code = reinterpret_cast<const xcb_key_release_event_t*>(event)->detail;
+        ++(modifier_codes_.count(code) ? modifiers : keys);
+        break;
+      }
+      case XCB_BUTTON_RELEASE:
+        ++buttons;
+        break;
+      case XCB_GE_GENERIC:
+        // Qt reads the pointer through the XInput 2 extension: its ButtonRelease is 5.
+        if (reinterpret_cast<const xcb_ge_generic_event_t*>(event)->event_type == 5) ++buttons;
+        break;
+      default:
+        break;
     }
     return false;
   }
+
+ private:
+  void ReadModifiers() {
+    xcb_get_modifier_mapping_reply_t* reply =
+        xcb_get_modifier_mapping_reply(connection_, xcb_get_modifier_mapping(connection_), nullptr);
+    if (!reply) return;
+    const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(reply);
+    for (int i = 0; i < xcb_get_modifier_mapping_keycodes_length(reply); ++i) {
+      if (codes[i]) modifier_codes_.insert(codes[i]);
+    }
+    free(reply);
+  }
+  xcb_connection_t* connection_ = nullptr;
+  std::set<xcb_keycode_t> modifier_codes_;
 };
 
 class XInput final : public InputDevice {
@@ -105,7 +131,7 @@ class XInput final : public InputDevice {
     if (notches == 0) return;
     const QString button = notches > 0 ? "5" : "4";
     Pointer(widget, at, {"click", "--repeat", QString::number(std::abs(notches)), "--delay", "20", button},
-            &Deliveries::wheels, std::abs(notches));
+            &Deliveries::buttons, std::abs(notches));
   }
   void Key(QWidget&, const KeyStroke& stroke) override {
     const bool lone_modifier = stroke.named && stroke.code == kKeyShift;
@@ -154,9 +180,10 @@ class XInput final : public InputDevice {
     }
     if (deliveries_.*counter < target) {
       throw std::runtime_error("xdotool " + args.join(' ').toStdString() +
-                               ": the X server delivered nothing");
+                               ": the X server did not deliver it");
     }
-    QCoreApplication::processEvents();
+    // What has come off the connection is handed to the widgets.
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }
   Deliveries deliveries_;
 };
@@ -171,7 +198,9 @@ std::string ShownTitle(QWidget& window) {
   QProcess xdotool;
   xdotool.start("xdotool", {"getwindowname", QString::number(window.winId())});
   if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0) return "(no title)";
-  return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed().toStdString();
+  QString title = QString::fromUtf8(xdotool.readAllStandardOutput());
+  if (title.endsWith('\n')) title.chop(1);
+  return title.toStdString();
 }
 
 }  // namespace ui::qt
