@@ -1,14 +1,21 @@
-# cmake -DHOST=vantelor-host -DSEED=demo.db -DWORK=dir -DSCRIPT=file -P run_script.cmake
-# Runs one script through vantelor-host on a fresh copy of the demo database; the test
-# fails with the host's own report when the script stops.
+# cmake -DHOST=program -DWAY=headless|offscreen|xcb -DSEED=demo.db -DWORK=dir -DSCRIPT=file
+#       -P run_script.cmake
+# Runs one script on a fresh copy of the demo database, as the user "demo": with the
+# headless desktop (HOST is e2e-headless), or through vantelor-host on the Qt rendering,
+# offscreen or on the X server that with_xvfb.sh started, the screen compared with the model
+# after every line. The test fails with the runner's own report when the script stops.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 file(COPY_FILE ${SEED} ${WORK}/demo.db)
-execute_process(COMMAND ${HOST} -platform offscreen --db ${WORK}/demo.db --user demo
-                        --script ${SCRIPT}
-                WORKING_DIRECTORY ${WORK}
+if(WAY STREQUAL "headless")
+  set(command ${HOST} ${WORK}/demo.db demo ${SCRIPT})
+else()
+  set(command ${HOST} -platform ${WAY} --db ${WORK}/demo.db --user demo --script ${SCRIPT}
+              --check-screen)
+endif()
+execute_process(COMMAND ${command} WORKING_DIRECTORY ${WORK}
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message("${out}")
 if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "vantelor-host stopped (${rc}):\n${err}")
+  message(FATAL_ERROR "${WAY} run stopped (${rc}):\n${out}\n${err}")
 endif()
