@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <stdexcept>
 
+#include "ui/controls.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/render.h"
 #include "ui/qt/script/qt_script.h"
@@ -189,8 +190,14 @@ void QtDriver::Choose(ComboBox& combo, int index) {
   device_.Move(*view->viewport(), at);
   device_.Click(*view->viewport(), at, Qt::LeftButton);
   timer.restart();
-  while (view->isVisible() && timer.elapsed() < 2000) {
+  while (view->isVisible() && timer.elapsed() < 500) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  }
+  // Offscreen, an open list takes no click on the item it already shows as current: the
+  // user's other way, Enter on the item under the pointer, chooses it.
+  if (view->isVisible() && view->currentIndex() == item) {
+    device_.Key(*view, KeyStroke{kKeyEnter, true});
+    QCoreApplication::processEvents();
   }
   if (view->isVisible()) {
     w->hidePopup();

@@ -3,6 +3,7 @@
 // pointer or has the keyboard focus, as a user's are. X11 only: the one file that knows it.
 
 #include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -110,6 +111,10 @@ class XInput final : public InputDevice {
     Pointer(widget, at, {"click", number}, &Deliveries::buttons, 1);
   }
   void DoubleClick(QWidget& widget, QPoint at) override {
+    // Not the third click of one started by the click before (the one that gave the focus).
+    while (last_click_.isValid() && last_click_.elapsed() < QApplication::doubleClickInterval() + 50) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
     Pointer(widget, at, {"click", "--repeat", "2", "--delay", "80", "1"}, &Deliveries::buttons, 2);
   }
   void Move(QWidget& widget, QPoint at) override {
@@ -153,6 +158,7 @@ class XInput final : public InputDevice {
   void Pointer(QWidget& widget, QPoint at, const QStringList& action, long Deliveries::*counter,
                long expected) {
     Run(MoveTo(widget, at) + action, counter, expected);
+    last_click_.start();
   }
   // A window that has just been shown (a message box, a menu) is not yet on the screen.
   static void WaitExposed(QWidget& widget) {
@@ -186,6 +192,7 @@ class XInput final : public InputDevice {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
   }
   Deliveries deliveries_;
+  QElapsedTimer last_click_;
 };
 
 }  // namespace
