@@ -135,3 +135,56 @@ TEST(ComboBoxText, DropDownListTypingSelectsTheNextItemByItsInitial) {
 }
 
 }  // namespace
+
+// Edits at the caret: (text, anchor, caret, key, text after, caret after).
+TEST_F(EditControlTest, KeysEditAtTheCaretAndReplaceTheSelection) {
+  struct Row {
+    const char* text;
+    int anchor, caret, key;
+    const char* after;
+    int caret_after;
+  } rows[] = {
+      {"0012", 0, 0, '0', "00012", 1},              // typed at the start
+      {"DUR", 1, 1, 'o', "DoUR", 2},                // typed in the middle
+      {"00012", 0, 5, '3', "3", 1},                 // a selection replaced
+      {"00012", 5, 3, ui::kKeyBackspace, "000", 3}, // a selection removed
+      {"00012", 2, 2, ui::kKeyBackspace, "0012", 1},
+      {"00012", 1, 1, ui::kKeyDeleteChar, "0012", 1},
+      {"00012", 5, 5, ui::kKeyDeleteChar, "00012", 5},  // nothing after the caret
+      {"Hé", 2, 2, ui::kKeyBackspace, "H", 1},          // a character, not a byte
+  };
+  for (const Row& row : rows) {
+    box.SetText(row.text);
+    box.UserSelect(row.anchor, row.caret);
+    box.UserKeyDown(row.key);
+    EXPECT_EQ(box.Text(), row.after) << row.text << " " << row.key;
+    EXPECT_EQ(box.Caret(), row.caret_after) << row.text << " " << row.key;
+  }
+}
+
+TEST_F(EditControlTest, CaretKeysMoveAndSelectAndADoubleClickSelectsAWord) {
+  box.SetText("DUFOUR Chloé");
+  form.TakeLog();
+  EXPECT_EQ(box.Caret(), 12);  // code leaves the caret after the text
+  box.UserCaretKey(ui::kKeyHome, false);
+  box.UserCaretKey(ui::kKeyRight, true);
+  EXPECT_EQ(std::make_pair(box.SelStart(), box.SelLength()), std::make_pair(0, 1));
+  box.UserCaretKey(ui::kKeyEnd, true);
+  EXPECT_EQ(box.SelLength(), 12);
+  box.UserCaretKey(ui::kKeyLeft, false);  // a selection collapses to its start
+  EXPECT_EQ(std::make_pair(box.SelStart(), box.SelLength()), std::make_pair(0, 0));
+  box.UserSelectWord(12);
+  EXPECT_EQ(std::make_pair(box.SelStart(), box.SelLength()), std::make_pair(7, 5));
+  box.UserCaretKey(0, false);  // Ctrl+A
+  EXPECT_EQ(box.SelLength(), 12);
+  EXPECT_TRUE(form.TakeLog().empty());  // caret moves raise nothing
+}
+
+TEST_F(EditControlTest, APasteGoesThroughKeyPressAsTheKeysItHolds) {
+  box.OnKeyPress = [this](int& key) {
+    form.log.push_back("KeyPress:" + std::to_string(key));
+    if (key != '1') key = 0;
+  };
+  box.UserPaste("1a1");
+  EXPECT_EQ(form.TakeLog(), (Log{"KeyPress:49", "Change:1", "KeyPress:97", "KeyPress:49", "Change:11"}));
+}

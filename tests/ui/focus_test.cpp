@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "event_log.h"
+#include "ui/busy.h"
 #include "ui/test_desktop.h"
 
 namespace {
@@ -103,3 +104,28 @@ TEST_F(FocusTest, F1OpensHelpAtTheNearestContextNumber) {
 }
 
 }  // namespace
+
+TEST(BusyFocus, AFocusAskedForWhileABusyBracketHoldsTheFormMovesWhenItEnds) {
+  ui::TestDesktop desktop;
+  ui::ScopedDesktop installed{desktop};
+  ui::Form form("Frm_Essai");
+  ui::TextBox code{form, "Txt_CodeAidant"};
+  ui::ComboBox month{form, "Cbo_FinPeriode"};
+  ui::CommandButton list{form, "Cmd_Lister"};
+  list.SetFocus();
+  {
+    ui::BusyBracket busy(form);
+    month.SetFocus();
+    EXPECT_TRUE(list.HasFocus());  // the form is disabled: not yet
+    busy.End();
+  }
+  EXPECT_TRUE(month.HasFocus());
+  {
+    // A focus given elsewhere after the request wins; an error that ends the bracket moves
+    // nothing.
+    ui::BusyBracket busy(form);
+    code.SetFocus();
+  }
+  EXPECT_TRUE(month.HasFocus());
+  ui::Control::ClearFocus();
+}

@@ -96,3 +96,20 @@ TEST_F(ScrollBarTest, HiddenBarTakesNoInput) {
 }
 
 }  // namespace
+
+TEST_F(ScrollBarTest, TheWheelOverListsThatScrollTogetherMovesTheirBar) {
+  ui::ListBox labels{form, "Lst_Rubrique"}, amounts{form, "Lst_APayer"}, alone{form, "Lst_Autre"};
+  for (ui::ListBox* list : {&labels, &amounts, &alone}) {
+    list->SetHeight(4 * 210);
+    for (int i = 0; i < 30; ++i) list->AddItem(std::to_string(i));
+  }
+  labels.ScrollWith(&bar);
+  amounts.ScrollWith(&bar);
+  bar.SetMax(29);
+  labels.UserWheel(4 * ui::kWheelLines);
+  bar.UserWheel(-ui::kWheelLines);
+  alone.UserWheel(2 * ui::kWheelLines);
+  EXPECT_EQ(form.TakeLog(), (Log{"Change:12", "Change:9"}));
+  EXPECT_EQ(labels.TopIndex(), 0);  // the bar's Change moves the lists, not the wheel
+  EXPECT_EQ(alone.TopIndex(), 6);   // a list on its own scrolls itself
+}

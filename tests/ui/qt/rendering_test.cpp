@@ -134,6 +134,25 @@ TEST_F(RenderingTest, TypedKeysGoThroughTheModelWithoutEchoOrLoop) {
   EXPECT_TRUE(form.Txt_Code.HasFocus());
 }
 
+TEST_F(RenderingTest, EveryKeyReleasedRaisesKeyUpWithItsCode) {
+  std::vector<int> ups;
+  form.Txt_Code.OnKeyUp = [&](int key) { ups.push_back(key); };
+  form.Txt_Code.SetText("12");
+  auto* edit = Widget<QLineEdit>(form.Txt_Code);
+  edit->setFocus(Qt::TabFocusReason);
+  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Shift, Qt::Key_Delete}) QTest::keyClick(edit, key);
+  EXPECT_EQ(ups, (std::vector<int>{ui::kKeyLeft, ui::kKeyShift, ui::kKeyDelete}));
+  // Tab selected the text; Left put the caret before it; Delete took the character after it.
+  EXPECT_EQ(form.Txt_Code.Text(), "2");
+}
+
+TEST_F(RenderingTest, TextsShowAsTheFormDrawsThem) {
+  form.Lbl_Titre.SetCaption("IDCC\xFD" "2111");
+  EXPECT_EQ(Widget<QLabel>(form.Lbl_Titre)->text(), "IDCC 2111");  // a record mark as a blank
+  // A row wider than its column is cut at the edge, never shortened with an ellipsis.
+  EXPECT_EQ(Widget<QListWidget>(form.Lst_Mois)->textElideMode(), Qt::ElideNone);
+}
+
 TEST_F(RenderingTest, QtFocusFollowsTheModels) {
   QWidget* focused = QApplication::focusWidget();
   EXPECT_TRUE(focused == nullptr || !window->isAncestorOf(focused))

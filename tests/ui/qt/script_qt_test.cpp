@@ -1,11 +1,17 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QtTest/QTest>
 #include <sstream>
 
 #include "qt_app.h"
 #include "gallery.h"
 #include "ui/script/headless_script.h"
 #include "ui/qt/script/qt_script.h"
+#include "ui/qt/script/screen_check.h"
 #include "ui/qt/render.h"
 
 namespace {
@@ -95,3 +101,26 @@ TEST(ScriptOnQt, StopsAtAnUnansweredBoxWithItsLine) {
 }
 
 }  // namespace
+
+// The screen check itself: a list scrolled by the model shows its new rows (the rows used to
+// stay drawn where they were), and a list made to show other rows than the model's, by
+// scrolling its bar behind the model's back, fails the check with the list's name.
+TEST(ScreenCheck, FindsAListThatShowsOtherRowsThanTheModel) {
+  ui_test::App();
+  ui::qt::QtDesktop desktop;
+  ui::ScopedDesktop installed(desktop);
+  ui::GalleryForm gallery;
+  gallery.Load();
+  auto window = ui::qt::CreateWindow(gallery);
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  gallery.Lst_Lignes.SetTopIndex(10);
+  EXPECT_EQ(ui::qt::CompareScreen({&gallery}), "");
+  auto* list = qobject_cast<QListWidget*>(ui::qt::WidgetFor(gallery.Lst_Lignes));
+  {
+    const QSignalBlocker quiet(list->verticalScrollBar());
+    list->verticalScrollBar()->setValue(3);
+  }
+  EXPECT_THAT(ui::qt::CompareScreen({&gallery}), ::testing::HasSubstr("Lst_Lignes"));
+  ui::Control::ClearFocus();
+}

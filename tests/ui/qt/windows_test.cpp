@@ -59,11 +59,13 @@ TEST_F(WindowsTest, MessageBoxesHaveTheIconButtonsAndTitleOfTheirStyle) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString title;
     int buttons = 0;
+    QString yes;
   } seen;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
-    seen = {box->icon(), box->windowTitle(), static_cast<int>(box->buttons().size())};
+    seen = {box->icon(), box->windowTitle(), static_cast<int>(box->buttons().size()),
+            box->button(QMessageBox::Yes)->text().remove('&')};
     QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
   });
   EXPECT_EQ(ui::desktop().MessageBox("Imprimer ?", ui::kQuestionYesNo, "Message KALVENOR"),
@@ -71,6 +73,7 @@ TEST_F(WindowsTest, MessageBoxesHaveTheIconButtonsAndTitleOfTheirStyle) {
   EXPECT_EQ(seen.icon, QMessageBox::Question);
   EXPECT_EQ(seen.title, "Message KALVENOR");
   EXPECT_EQ(seen.buttons, 2);
+  EXPECT_EQ(seen.yes, "Oui");  // Qt's own texts in French
 }
 
 TEST_F(WindowsTest, AScreenshotIsAPictureOfTheWindowNotABlank) {
