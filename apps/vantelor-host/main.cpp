@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <iostream>
+#include <stdexcept>
 
 #include "demo_database.h"
 #include "host_options.h"
@@ -41,10 +42,25 @@ void ShowError(const std::string& where, const std::string& message) {
                         QString::fromStdString(message + "\n(" + where + ")"));
 }
 
+// A start-up failure, said to the user in French; `detail` is the library's own account.
+struct StartupError : std::runtime_error {
+  StartupError(const std::string& text, std::string detail)
+      : std::runtime_error(text), detail(std::move(detail)) {}
+  std::string detail;
+};
+
+vantelor::DatabaseRef OpenArchive(const vantelor::ClientRef& client, const std::string& path) {
+  try {
+    return vantelor::OpenDatabase(client, path);
+  } catch (const std::exception& e) {
+    throw StartupError("La base de données " + path + " ne peut pas être ouverte.", e.what());
+  }
+}
+
 // The host's part of the calling order: objects, optional preset, Init.
 void StartControl(vantelor::Ctr_Vantelor& control, const host::HostOptions& options) {
   vantelor::ClientRef client = vantelor::NewClient();
-  vantelor::DatabaseRef database = vantelor::OpenDatabase(client, options.db);
+  vantelor::DatabaseRef database = OpenArchive(client, options.db);
   vantelor::RightsRef rights = vantelor::RightsForUser(
       database, options.user.empty() ? vantelor::LoginName() : options.user);
   control.put_TheClient(client);
@@ -90,6 +106,10 @@ int main(int argc, char** argv) {
   vantelor::Ctr_Vantelor control;
   try {
     StartControl(control, options);
+  } catch (const StartupError& e) {
+    std::cerr << e.what() << " (" << e.detail << ")\n";
+    if (scripted) return 2;
+    QMessageBox::critical(nullptr, "Vantelor", QString::fromStdString(e.what()));
   } catch (const std::exception& e) {
     if (scripted) {
       std::cerr << "cannot start the control: " << e.what() << '\n';
