@@ -35,6 +35,16 @@ void Frm_DetailBS::Layout() {
   Placer(Cmd_Retour, nullptr, 120 + largeur - 1365, 7080, 1365, 405);
   Cmd_Retour.SetHelpContextID(kAideDetail);
   Move(0, 0, largeur + 405, 8070);
+  // Screen readers: what one label or one heading does not name alone.
+  const std::pair<ui::Control*, const char*> names[] = {
+      {&Txt_CodAidant, "Aidant : code"},         {&Txt_NomAidant, "Aidant : nom"},
+      {&Txt_CodEmployeur, "Employeur : code"},   {&Txt_NomEmployeur, "Employeur : nom"},
+      {&Lst_LibRub, "Libellé rubrique"},          {&Lst_BaseSal, "Salariale : base"},
+      {&Lst_TauxSal, "Salariale : taux"},         {&Lst_MontantSal, "Salariale : montant"},
+      {&Lst_BasePat, "Patronale : base"},         {&Lst_TauxPat, "Patronale : taux"},
+      {&Lst_MontantPat, "Patronale : montant"},   {&Txt_CacheLibRub, "Séparation des libellés"},
+      {&Txt_CacheMontSal, "Séparation des parts"}};
+  for (const auto& [control, name] : names) control->SetAccessibleName(name);
 }
 
 void Frm_DetailBS::LayoutEntete() {

@@ -87,6 +87,18 @@ void SelectionScreen::Disposer() {
     c->SetHelpContextID(kAideSelection);
   }
 
+  // Screen readers: the code and name boxes of a person, and the month and year boxes of a
+  // bound, stand after one label; each is named by that label and what it holds.
+  for (auto [box, name] : {std::pair<ui::Control*, const char*>{&Txt_CodeAidant, "Aidant : code"},
+                           {&Cbo_NomAidant, "Aidant : nom"},
+                           {&Txt_CodeAide, "Aidé : code"},
+                           {&Cbo_NomAide, "Aidé : nom"},
+                           {&Cbo_DebutPeriode, "De : mois"},
+                           {&Cbo_DebutAn, "De : année"},
+                           {&Cbo_FinPeriode, "A : mois"},
+                           {&Cbo_FinAn, "A : année"}}) {
+    box->SetAccessibleName(name);
+  }
   Txt_CodeAidant.SetMaxLength(5);
   Txt_CodeAide.SetMaxLength(5);
   for (int month = 1; month <= 12; ++month) {

@@ -91,6 +91,10 @@ class Control {
   void SetTabIndex(int index);
   int HelpContextID() const { return help_context_; }
   void SetHelpContextID(int id);
+  // The name screen readers say, where the label before the control or its column heading
+  // would not name it alone (see ScreenReaderName in ui/accessible_name.h); "" by default.
+  const std::string& AccessibleName() const { return accessible_name_; }
+  void SetAccessibleName(std::string name) { accessible_name_ = std::move(name); }
 
   // Gives the focus to this control: LostFocus on the control that had it, then
   // GotFocus here. Nothing happens (and nothing is raised) when it cannot take input,
@@ -159,6 +163,7 @@ class Control {
   Font font_;
   int tab_index_ = 0;
   int help_context_ = 0;
+  std::string accessible_name_;
   ControlObserver* observer_ = nullptr;
 };
 

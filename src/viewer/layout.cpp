@@ -99,6 +99,13 @@ void Frm_VisualisationBulletin::LayoutBody() {
       {&Lst_ADeduire, {8040, 1095}}};
   for (const auto& [list, place] : columns)
     Place(*list, place.first, kListTop, place.second, kListHeight, ui::kFixedFont);
+  // Screen readers: the headings share one label, so each column is named by its own.
+  const std::pair<ui::Control*, const char*> names[] = {
+      {&Lst_Rubrique, "Rubrique"},           {&Lst_Base, "Base"},
+      {&Lst_TauxEmpl, "Employeur : taux"},   {&Lst_MontEmpl, "Employeur : montant"},
+      {&Lst_TauxSal, "Salarié : taux"},      {&Lst_APayer, "A payer"},
+      {&Lst_ADeduire, "A déduire"},          {&Bdv_Detail, "Défilement des rubriques"}};
+  for (const auto& [control, name] : names) control->SetAccessibleName(name);
   Bdv_Detail.Move(9120, kListTop, 255, 4215);
   Bdv_Detail.SetSmallChange(1);
   Bdv_Detail.SetLargeChange(1);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "ui/accessible_name.h"
 #include "ui/controls.h"
 #include "ui/qt/edit_views.h"
 #include "ui/qt/input_filter.h"
@@ -56,6 +57,7 @@ FormView::FormView(Form& form, QWidget* parent)
   form.SetObserver(this);
   SyncForm("");
   SetTabOrder();
+  SetAccessibleNames();
   installEventFilter(filter_.get());
 }
 
@@ -99,6 +101,17 @@ void FormView::SetTabOrder() {
     if (!w) continue;
     if (previous) QWidget::setTabOrder(previous, w);
     previous = w;
+  }
+}
+
+void FormView::SetAccessibleNames() {
+  for (const auto& view : views_) {
+    const Control* c = view->control();
+    if (!c || !TakesInput(*c)) continue;
+    const QString name = QString::fromStdString(ScreenReaderName(*c));
+    for (QWidget* w : view->InputWidgets()) {
+      if (w->accessibleName() != name) w->setAccessibleName(name);
+    }
   }
 }
 

@@ -33,6 +33,8 @@ class FormView : public QWidget, public ControlObserver {
   void SyncFocus();
   // Chains the widgets' focus in the form's tab order.
   void SetTabOrder();
+  // Gives each input widget the name screen readers say (labels may have changed).
+  void SetAccessibleNames();
   // Told when the model unloads the form (the Qt desktop ends a modal window with it).
   std::function<void()> on_unloaded;
 

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSignalBlocker>
 
+#include "ui/qt/form_view.h"
 #include "ui/qt/units.h"
 
 namespace ui::qt {
@@ -47,6 +48,7 @@ LabelView::LabelView(Label& label, QWidget* parent, FormView& owner)
 void LabelView::Sync(const std::string& p) {
   if (!control()) return;
   if (p.empty() || p == "Caption") widget_->setText(Q(label_.Caption()));
+  if (p == "Caption" || p == "Visible") owner().SetAccessibleNames();  // a label names its box
   if (p.empty() || p == "Geometry" || p == "Font") {
     // A label wraps its words when it is high enough for two lines, as a window label does;
     // a one-line label is cut at its right edge instead of losing its line.

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "ui/accessible_name.h"
 #include "ui/script/script_commands.h"
 
 namespace ui {
@@ -11,6 +12,10 @@ namespace ui {
 std::string ScriptResult::ToString() const {
   if (ok) return "ok";
   return "line " + std::to_string(line) + ": " + message;
+}
+
+std::string ScriptDriver::CheckNames(const Form& window) {
+  return ui::CheckNames(window, ScreenReaderName);
 }
 
 ScriptRunner::ScriptRunner(Form& root, ScriptDriver& driver, std::ostream& out)

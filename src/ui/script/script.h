@@ -77,6 +77,9 @@ class ScriptDriver {
   // What the windows on screen show that differs from their forms' state ("" when they
   // agree, and always on a desktop that shows nothing).
   virtual std::string CheckScreen() { return ""; }
+  // The names screen readers give the input controls of `window` that are missing or shared
+  // ("" when each has its own).
+  virtual std::string CheckNames(const Form& window);
 };
 
 struct ScriptResult {

@@ -97,6 +97,9 @@ bool RunCheckCommand(std::string_view command, std::string_view args, const Comm
     Dump(args, c);
   } else if (command == "shot") {
     Shot(args, c);
+  } else if (command == "check-names") {
+    const std::string faults = c.driver.CheckNames(c.window);
+    if (!faults.empty()) throw std::runtime_error("check-names: " + faults);
   } else if (command == "check-screen") {
     const std::string difference = c.driver.CheckScreen();
     if (!difference.empty()) throw std::runtime_error("the screen differs: " + difference);

@@ -1,9 +1,11 @@
 #include "ui/qt/script/qt_script.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <optional>
 #include <stdexcept>
 
+#include "ui/accessible_name.h"
 #include "ui/controls.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/render.h"
@@ -88,6 +90,14 @@ std::string QtDriver::CheckScreen() {
   std::vector<Form*> windows{&root_};
   for (Form* modal : Form::ModalStack()) windows.push_back(modal);
   return CompareScreen(windows);
+}
+
+std::string QtDriver::CheckNames(const Form& window) {
+  return ui::CheckNames(window, [](const Control& c) {
+    QWidget* w = WidgetFor(c);
+    QAccessibleInterface* accessible = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    return accessible ? accessible->text(QAccessible::Name).toStdString() : std::string();
+  });
 }
 
 ScriptResult RunScript(Form& root, std::string_view script, std::ostream& out,

@@ -68,6 +68,8 @@ class QtDriver : public ScriptDriver {
   std::string TakeFailure() override;
   void Settle() override;
   std::string CheckScreen() override;
+  // The names as QAccessible gives them to screen readers.
+  std::string CheckNames(const Form& window) override;
 
  private:
   ScriptAutomation& automation_;
