@@ -75,7 +75,15 @@ void QtDriver::Close(Form& form) {
 }
 
 void QtDriver::Shot(Form& form, const std::string& path) {
-  if (!SaveScreenshot(form, path)) throw std::runtime_error("shot: cannot write " + path);
+  // The picture is what the screen shows (on a window system, its pixels there); a form that
+  // is not on the screen is drawn.
+  FormView* view = FormView::Of(form);
+  if (!view) throw std::runtime_error("shot: " + form.Name() + " is not shown");
+  QCoreApplication::processEvents();
+  const QImage shown = ScreenPicture(*view);
+  const bool saved = shown.isNull() ? SaveScreenshot(*view, path)
+                                    : shown.save(QString::fromStdString(path), "PNG");
+  if (!saved) throw std::runtime_error("shot: cannot write " + path);
 }
 
 const MessageRecord* QtDriver::LastMessage() const {

@@ -153,14 +153,24 @@ void CompareFocus(const FormView& view) {
                    ", the model gives it to " + (focus ? focus->Name() : std::string("none")));
 }
 
-// The first pixel where the screen differs from what the form's widgets draw now, if any.
-std::optional<QPoint> StalePixel(FormView& view) {
+}  // namespace
+
+QImage ScreenPicture(QWidget& view) {
   QWidget* window = view.window();
   QScreen* screen = window->screen();
   if (!screen || !window->windowHandle() || !window->windowHandle()->isExposed()) return {};
   const QPoint origin = view.mapTo(window, QPoint(0, 0));
-  const QImage shown = screen->grabWindow(window->winId(), origin.x(), origin.y(), view.width(),
-                                          view.height()).toImage().convertToFormat(QImage::Format_RGB32);
+  return screen->grabWindow(window->winId(), origin.x(), origin.y(), view.width(), view.height())
+      .toImage()
+      .convertToFormat(QImage::Format_RGB32);
+}
+
+namespace {
+
+// The first pixel where the screen differs from what the form's widgets draw now, if any.
+std::optional<QPoint> StalePixel(FormView& view) {
+  const QImage shown = ScreenPicture(view);
+  if (shown.isNull()) return {};
   const QImage drawn = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
   if (shown.size() != drawn.size()) return {};
   for (int y = 0; y < shown.height(); ++y) {

@@ -7,6 +7,7 @@
 // compares the pixels on the screen with what the widgets draw now, which finds a widget
 // whose picture was not brought up to date.
 
+#include <QImage>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ namespace ui::qt {
 // "" when every rendered form of `forms` (the innermost window last) shows its state, else
 // the first difference: the control, what the screen shows and what the model holds.
 std::string CompareScreen(const std::vector<Form*>& forms);
+
+// What the screen shows of `view` (its pixels there, not a new drawing of it); null when it
+// is not on the screen.
+QImage ScreenPicture(QWidget& view);
 
 // The title of a window as the window system shows it (what the platform made of
 // windowTitle()).
