@@ -14,8 +14,8 @@
 
 #include "gallery.h"
 #include "ui/qt/qt_desktop.h"
-#include "ui/qt/script/qt_script.h"
 #include "ui/qt/render.h"
+#include "ui/qt/script/qt_script.h"
 
 namespace {
 
@@ -63,7 +63,8 @@ int main(int argc, char** argv) {
       std::cerr << "cannot read " << options.script << '\n';
       return 2;
     }
-    const ui::ScriptResult result = ui::qt::RunScript(gallery, script, std::cout, {options.check_screen});
+    const ui::ScriptResult result =
+        ui::qt::RunScript(gallery, script, std::cout, {options.check_screen});
     if (!result.ok) {
       std::cerr << options.script << ": " << result.ToString() << '\n';
       return 1;

@@ -7,10 +7,10 @@
 namespace host {
 
 struct HostOptions {
-  std::string db;         // "" = the demo database
-  std::string user;       // "" = the login name
-  std::string caregiver;  // preset for W_CodeAidant
-  std::string script;     // an automation script to run, then exit with its result
+  std::string db;             // "" = the demo database
+  std::string user;           // "" = the login name
+  std::string caregiver;      // preset for W_CodeAidant
+  std::string script;         // an automation script to run, then exit with its result
   bool check_screen = false;  // the script compares the screen with the model after each line
 };
 

@@ -37,8 +37,8 @@ void Frm_DetailBS::Layout() {
   Move(0, 0, largeur + 405, 8070);
   // Screen readers: what one label or one heading does not name alone.
   const std::pair<ui::Control*, const char*> names[] = {
-      {&Txt_CodAidant, "Aidant : code"},         {&Txt_NomAidant, "Aidant : nom"},
-      {&Txt_CodEmployeur, "Employeur : code"},   {&Txt_NomEmployeur, "Employeur : nom"},
+      {&Txt_CodAidant, "Aidant : code"},          {&Txt_NomAidant, "Aidant : nom"},
+      {&Txt_CodEmployeur, "Employeur : code"},    {&Txt_NomEmployeur, "Employeur : nom"},
       {&Lst_LibRub, "Libellé rubrique"},          {&Lst_BaseSal, "Salariale : base"},
       {&Lst_TauxSal, "Salariale : taux"},         {&Lst_MontantSal, "Salariale : montant"},
       {&Lst_BasePat, "Patronale : base"},         {&Lst_TauxPat, "Patronale : taux"},

@@ -38,12 +38,12 @@ bool Between(const Form& form, const Control& control, const Box& from, const Bo
   for (const Control* other : form.Controls()) {
     if (other == &control || !TakesInput(*other) || !other->Visible()) continue;
     const Box b = Place(*other);
-    if (across && b.top <= to.Middle() && b.bottom >= to.Middle() && b.left >= from.right - kSlack &&
-        b.right <= to.left + kSlack) {
+    if (across && b.top <= to.Middle() && b.bottom >= to.Middle() &&
+        b.left >= from.right - kSlack && b.right <= to.left + kSlack) {
       return true;
     }
-    if (!across && b.left <= to.Centre() && b.right >= to.Centre() && b.top >= from.bottom - kSlack &&
-        b.bottom <= to.top + kSlack) {
+    if (!across && b.left <= to.Centre() && b.right >= to.Centre() &&
+        b.top >= from.bottom - kSlack && b.bottom <= to.top + kSlack) {
       return true;
     }
   }
@@ -71,7 +71,8 @@ std::string LabelFor(const Control& control, bool across) {
       if (label.left > box.Centre() || label.right < box.Centre()) continue;
       distance = box.top - label.bottom;
     }
-    if (distance < -kSlack || distance >= best_distance || Between(form, control, label, box, across)) {
+    if (distance < -kSlack || distance >= best_distance ||
+        Between(form, control, label, box, across)) {
       continue;
     }
     best = Caption(*c);

@@ -4,8 +4,8 @@
 // its line, or else by the heading above its column; a name the screen set itself
 // (Control::SetAccessibleName) comes first. The Qt rendering hands them to QAccessible.
 
-#include <string>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/form.h"

@@ -35,7 +35,8 @@ std::string ControlJson(const Control& control) {
                     ", \"properties\": " + PropertiesJson(control);
   if (const ItemList* list = Items(control)) {
     out += ", \"items\": [";
-    for (int i = 0; i < list->ListCount(); ++i) out += (i ? ", " : "") + JsonString(ShownText(list->List(i)));
+    for (int i = 0; i < list->ListCount(); ++i)
+      out += (i ? ", " : "") + JsonString(ShownText(list->List(i)));
     PropertyValue index;
     control.GetProperty("ListIndex", index);
     out += "], \"selection\": " + ToText(index);

@@ -90,6 +90,4 @@ void TestDesktop::Fail(std::string what) {
   throw ScriptFailure(what);
 }
 
-
-
 }  // namespace ui

@@ -101,10 +101,10 @@ void Frm_VisualisationBulletin::LayoutBody() {
     Place(*list, place.first, kListTop, place.second, kListHeight, ui::kFixedFont);
   // Screen readers: the headings share one label, so each column is named by its own.
   const std::pair<ui::Control*, const char*> names[] = {
-      {&Lst_Rubrique, "Rubrique"},           {&Lst_Base, "Base"},
-      {&Lst_TauxEmpl, "Employeur : taux"},   {&Lst_MontEmpl, "Employeur : montant"},
-      {&Lst_TauxSal, "Salarié : taux"},      {&Lst_APayer, "A payer"},
-      {&Lst_ADeduire, "A déduire"},          {&Bdv_Detail, "Défilement des rubriques"}};
+      {&Lst_Rubrique, "Rubrique"},         {&Lst_Base, "Base"},
+      {&Lst_TauxEmpl, "Employeur : taux"}, {&Lst_MontEmpl, "Employeur : montant"},
+      {&Lst_TauxSal, "Salarié : taux"},    {&Lst_APayer, "A payer"},
+      {&Lst_ADeduire, "A déduire"},        {&Bdv_Detail, "Défilement des rubriques"}};
   for (const auto& [control, name] : names) control->SetAccessibleName(name);
   Bdv_Detail.Move(9120, kListTop, 255, 4215);
   Bdv_Detail.SetSmallChange(1);

@@ -51,9 +51,17 @@ TEST(DumpJson, OneControlALineWithItsPropertiesItemsAndTheFocus) {
 }  // namespace
 
 TEST(ShownText, RecordMarksShowAsBlanksInDumpsAndExpectations) {
-  EXPECT_EQ(ui::ShownText("IDCC\xFD" "2111\xFE" "x\xFC" "y"), "IDCC 2111 x y");
+  EXPECT_EQ(ui::ShownText("IDCC\xFD"
+                          "2111\xFE"
+                          "x\xFC"
+                          "y"),
+            "IDCC 2111 x y");
   ui::Form form("Frm_D");
-  ui::Label label{form, "Etq_ConvCol", "A\xFD" "B"};
+  ui::Label label{form, "Etq_ConvCol",
+                  "A\xFD"
+                  "B"};
   EXPECT_NE(ui::DumpJson(form).find(R"("Caption": "A B")"), std::string::npos);
-  EXPECT_EQ(label.Caption(), "A\xFD" "B");  // the model keeps the record's text
+  EXPECT_EQ(label.Caption(),
+            "A\xFD"
+            "B");  // the model keeps the record's text
 }

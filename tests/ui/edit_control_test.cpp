@@ -144,10 +144,10 @@ TEST_F(EditControlTest, KeysEditAtTheCaretAndReplaceTheSelection) {
     const char* after;
     int caret_after;
   } rows[] = {
-      {"0012", 0, 0, '0', "00012", 1},              // typed at the start
-      {"DUR", 1, 1, 'o', "DoUR", 2},                // typed in the middle
-      {"00012", 0, 5, '3', "3", 1},                 // a selection replaced
-      {"00012", 5, 3, ui::kKeyBackspace, "000", 3}, // a selection removed
+      {"0012", 0, 0, '0', "00012", 1},               // typed at the start
+      {"DUR", 1, 1, 'o', "DoUR", 2},                 // typed in the middle
+      {"00012", 0, 5, '3', "3", 1},                  // a selection replaced
+      {"00012", 5, 3, ui::kKeyBackspace, "000", 3},  // a selection removed
       {"00012", 2, 2, ui::kKeyBackspace, "0012", 1},
       {"00012", 1, 1, ui::kKeyDeleteChar, "0012", 1},
       {"00012", 5, 5, ui::kKeyDeleteChar, "00012", 5},  // nothing after the caret
@@ -186,5 +186,6 @@ TEST_F(EditControlTest, APasteGoesThroughKeyPressAsTheKeysItHolds) {
     if (key != '1') key = 0;
   };
   box.UserPaste("1a1");
-  EXPECT_EQ(form.TakeLog(), (Log{"KeyPress:49", "Change:1", "KeyPress:97", "KeyPress:49", "Change:11"}));
+  EXPECT_EQ(form.TakeLog(),
+            (Log{"KeyPress:49", "Change:1", "KeyPress:97", "KeyPress:49", "Change:11"}));
 }

@@ -45,7 +45,8 @@ TEST_F(ListTest, ComboClickFollowsTheIndexAndItsTextFollowsWithoutChange) {
   combo.UserChoose(1);
   combo.UserChoose(0);
   // The user's choice of the item already chosen is a Click too; the code's is nothing.
-  EXPECT_EQ(form.TakeLog(), (Log{"ComboClick:Février", "ComboClick:Février", "ComboClick:Janvier"}));
+  EXPECT_EQ(form.TakeLog(),
+            (Log{"ComboClick:Février", "ComboClick:Février", "ComboClick:Janvier"}));
   combo.SetListIndex(-1);
   EXPECT_EQ(combo.Text(), "");
 }

@@ -159,7 +159,8 @@ void FormView::SyncForm(const std::string& p) {
     if (parentWidget()) move(ToPixels(form_->Left()), ToPixels(form_->Top()));
   }
   if (p.empty() || p == "Font") setFont(ToQFont(form_->font()));
-  if (p.empty() || p == "Caption") setWindowTitle(QString::fromStdString(ShownText(form_->Caption())));
+  if (p.empty() || p == "Caption")
+    setWindowTitle(QString::fromStdString(ShownText(form_->Caption())));
   if (p.empty() || p == "Enabled") setEnabled(form_->Enabled());
   if (p.empty() || p == "MousePointer") {
     if (form_->MousePointer() == kHourglass)

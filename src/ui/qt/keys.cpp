@@ -29,14 +29,20 @@ int ModelKey(const QKeyEvent& event) {
 }
 
 int KeyCode(const QKeyEvent& event) {
-  static const std::map<int, int> kCodes = {
-      {Qt::Key_Shift, kKeyShift},       {Qt::Key_Control, kKeyControl},
-      {Qt::Key_PageUp, kKeyPageUp},     {Qt::Key_PageDown, kKeyPageDown},
-      {Qt::Key_End, kKeyEnd},           {Qt::Key_Home, kKeyHome},
-      {Qt::Key_Left, kKeyLeft},         {Qt::Key_Up, kKeyUp},
-      {Qt::Key_Right, kKeyRight},       {Qt::Key_Down, kKeyDown},
-      {Qt::Key_Delete, kKeyDelete},     {Qt::Key_F1, kKeyF1},
-      {Qt::Key_Alt, 18},                {Qt::Key_Tab, 9}};
+  static const std::map<int, int> kCodes = {{Qt::Key_Shift, kKeyShift},
+                                            {Qt::Key_Control, kKeyControl},
+                                            {Qt::Key_PageUp, kKeyPageUp},
+                                            {Qt::Key_PageDown, kKeyPageDown},
+                                            {Qt::Key_End, kKeyEnd},
+                                            {Qt::Key_Home, kKeyHome},
+                                            {Qt::Key_Left, kKeyLeft},
+                                            {Qt::Key_Up, kKeyUp},
+                                            {Qt::Key_Right, kKeyRight},
+                                            {Qt::Key_Down, kKeyDown},
+                                            {Qt::Key_Delete, kKeyDelete},
+                                            {Qt::Key_F1, kKeyF1},
+                                            {Qt::Key_Alt, 18},
+                                            {Qt::Key_Tab, 9}};
   if (auto it = kCodes.find(event.key()); it != kCodes.end()) return it->second;
   const int key = event.key();
   return (key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z) ? key : 0;

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "ui/qt/keys.h"
@@ -46,9 +46,10 @@ ListBoxView::ListBoxView(ListBox& list, QWidget* parent, FormView& owner)
   widget_->setTextElideMode(Qt::ElideNone);  // a text wider than its column is cut, not shortened
   widget_->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
   // Scrolling the list by its own bar moves the model's first row in view.
-  QObject::connect(widget_->verticalScrollBar(), &QScrollBar::valueChanged, widget_, [this](int top) {
-    if (!syncing_) Input([&](Control&) { list_.SetTopIndex(top); });
-  });
+  QObject::connect(widget_->verticalScrollBar(), &QScrollBar::valueChanged, widget_,
+                   [this](int top) {
+                     if (!syncing_) Input([&](Control&) { list_.SetTopIndex(top); });
+                   });
 }
 
 std::vector<QWidget*> ListBoxView::InputWidgets() const {

@@ -72,9 +72,8 @@ int QtDesktop::MessageBox(const std::string& text, int style, const std::string&
     for (const ButtonAnswer& b : buttons) {
       if (b.answer != scripted) continue;
       QAbstractButton* button = box.button(b.button);
-      QTimer::singleShot(0, &box, [this, button] {
-        automation_->Press(*button, button->rect().center());
-      });
+      QTimer::singleShot(0, &box,
+                         [this, button] { automation_->Press(*button, button->rect().center()); });
     }
   }
   box.exec();

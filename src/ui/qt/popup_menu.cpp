@@ -42,7 +42,8 @@ void QtDesktop::PopupMenu(Menu& menu, Control& over, int x, int y) {
     for (auto& [action, entry] : entries) {
       if (entry->Name() == choice) target = action;
     }
-    if (!choice.empty() && !target) automation_->Fail("menu " + menu.Name() + " has no entry " + choice);
+    if (!choice.empty() && !target)
+      automation_->Fail("menu " + menu.Name() + " has no entry " + choice);
     QTimer::singleShot(0, &popup, [this, &popup, target] {
       if (target)
         automation_->Press(popup, popup.actionGeometry(target).center());

@@ -77,7 +77,6 @@ class QtDesktop : public Desktop {
   void ReportError(const std::string& where, const std::string& message) override;
 
  private:
-
   QPointer<QWidget> host_;
   std::function<void(const std::string&, const std::string&)> error_handler_;
   std::function<std::string(int)> help_anchor_;

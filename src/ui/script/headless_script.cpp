@@ -66,7 +66,8 @@ void HeadlessDriver::Key(Control& control, const KeyStroke& key) {
   Focus(control);
   if (key.named && key.code == kKeyF1) return control.UserHelpKey();
   if (auto* edit = dynamic_cast<EditControl*>(&control)) return EditKey(*edit, key);
-  if (auto* list = dynamic_cast<ListBox*>(&control); list && key.named) return list->UserKey(key.code);
+  if (auto* list = dynamic_cast<ListBox*>(&control); list && key.named)
+    return list->UserKey(key.code);
   if (auto* bar = dynamic_cast<VScrollBar*>(&control); bar && key.named) {
     // A scroll bar's keys are its arrows (Up, Down) and its track (Page Up, Page Down).
     if (key.code == kKeyUp || key.code == kKeyDown) return bar->UserArrow(key.code == kKeyDown);

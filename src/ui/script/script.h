@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "ui/controls.h"
-#include "ui/form.h"
 #include "ui/desktop.h"
+#include "ui/form.h"
 
 namespace ui {
 

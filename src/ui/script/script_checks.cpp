@@ -37,7 +37,8 @@ std::string PropertyText(const Form& window, std::string_view name, std::string_
     throw std::runtime_error("no control " + std::string(name) + " in window " + window.Name());
   }
   if (const int item = ListItemIndex(property); item >= 0) {
-    if (const auto* list = dynamic_cast<const ItemList*>(control)) return ShownText(list->List(item));
+    if (const auto* list = dynamic_cast<const ItemList*>(control))
+      return ShownText(list->List(item));
     throw std::runtime_error(control->Name() + " has no list items");
   }
   PropertyValue value;

@@ -27,12 +27,20 @@ int ParseInt(std::string_view text, std::string_view what) {
 }
 
 KeyStroke ParseKey(std::string_view text) {
-  static const std::pair<const char*, int> kNamed[] = {
-      {"ENTER", kKeyEnter},   {"BACKSPACE", kKeyBackspace}, {"ESCAPE", kKeyEscape},
-      {"DELETE", kKeyDelete}, {"F1", kKeyF1},               {"LEFT", kKeyLeft},
-      {"RIGHT", kKeyRight},   {"UP", kKeyUp},               {"DOWN", kKeyDown},
-      {"HOME", kKeyHome},     {"END", kKeyEnd},             {"PAGEUP", kKeyPageUp},
-      {"PAGEDOWN", kKeyPageDown}, {"SHIFT", kKeyShift}};
+  static const std::pair<const char*, int> kNamed[] = {{"ENTER", kKeyEnter},
+                                                       {"BACKSPACE", kKeyBackspace},
+                                                       {"ESCAPE", kKeyEscape},
+                                                       {"DELETE", kKeyDelete},
+                                                       {"F1", kKeyF1},
+                                                       {"LEFT", kKeyLeft},
+                                                       {"RIGHT", kKeyRight},
+                                                       {"UP", kKeyUp},
+                                                       {"DOWN", kKeyDown},
+                                                       {"HOME", kKeyHome},
+                                                       {"END", kKeyEnd},
+                                                       {"PAGEUP", kKeyPageUp},
+                                                       {"PAGEDOWN", kKeyPageDown},
+                                                       {"SHIFT", kKeyShift}};
   KeyStroke key;
   const std::string_view whole = text;
   for (bool more = true; more && text.size() > 1;) {

@@ -147,7 +147,9 @@ TEST_F(RenderingTest, EveryKeyReleasedRaisesKeyUpWithItsCode) {
 }
 
 TEST_F(RenderingTest, TextsShowAsTheFormDrawsThem) {
-  form.Lbl_Titre.SetCaption("IDCC\xFD" "2111");
+  form.Lbl_Titre.SetCaption(
+      "IDCC\xFD"
+      "2111");
   EXPECT_EQ(Widget<QLabel>(form.Lbl_Titre)->text(), "IDCC 2111");  // a record mark as a blank
   // A row wider than its column is cut at the edge, never shortened with an ellipsis.
   EXPECT_EQ(Widget<QListWidget>(form.Lst_Mois)->textElideMode(), Qt::ElideNone);

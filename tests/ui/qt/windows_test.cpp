@@ -8,8 +8,8 @@
 #include <QtTest/QTest>
 #include <set>
 
-#include "qt_app.h"
 #include "gallery.h"
+#include "qt_app.h"
 #include "ui/qt/qt_desktop.h"
 #include "ui/qt/render.h"
 

@@ -74,19 +74,22 @@ void CompareItems(const Control& c, const QAbstractItemModel& items, const ItemL
 void CompareList(const ListBox& c, QListWidget& w) {
   CompareItems(c, *w.model(), c);
   std::vector<int> selected;
-  for (const QModelIndex& index : w.selectionModel()->selectedIndexes()) selected.push_back(index.row());
+  for (const QModelIndex& index : w.selectionModel()->selectedIndexes())
+    selected.push_back(index.row());
   const std::vector<int> expected =
       c.ListIndex() >= 0 ? std::vector<int>{c.ListIndex()} : std::vector<int>{};
   if (selected != expected) {
     throw Difference(c.Name() + " selection: the screen shows " + std::to_string(selected.size()) +
-                     " selected row(s)" + (selected.empty() ? "" : " from " + std::to_string(selected[0])) +
+                     " selected row(s)" +
+                     (selected.empty() ? "" : " from " + std::to_string(selected[0])) +
                      ", the model selects row " + std::to_string(c.ListIndex()));
   }
   if (c.ListCount() == 0) return;
   // The rows in view, as the view lays them out in its viewport.
   const QModelIndex first = w.indexAt(QPoint(2, 2));
   Same(c, "TopIndex (first row in view)", first.isValid() ? first.row() : -1, c.TopIndex());
-  for (int row = c.TopIndex(); row < std::min(c.ListCount(), c.TopIndex() + c.VisibleRows()); ++row) {
+  for (int row = c.TopIndex(); row < std::min(c.ListCount(), c.TopIndex() + c.VisibleRows());
+       ++row) {
     const QRect rect = w.visualRect(w.model()->index(row, 0));
     const QModelIndex at = w.indexAt(rect.center());
     if (!w.viewport()->rect().contains(rect.center()) || !at.isValid() || at.row() != row) {
@@ -106,7 +109,9 @@ void CompareControl(const Control& c, QWidget& w) {
   } else if (auto* box = qobject_cast<QCheckBox*>(&w)) {
     const auto& check = static_cast<const CheckBox&>(c);
     Same(c, "Caption", box->text(), check.Caption());
-    const int shown = box->checkState() == Qt::Checked ? 1 : box->checkState() == Qt::Unchecked ? 0 : 2;
+    const int shown = box->checkState() == Qt::Checked     ? 1
+                      : box->checkState() == Qt::Unchecked ? 0
+                                                           : 2;
     Same(c, "Value", shown, check.Value());
   } else if (auto* frame = qobject_cast<QGroupBox*>(&w)) {
     Same(c, "Caption", frame->title(), static_cast<const Frame&>(c).Caption());
@@ -149,8 +154,9 @@ void CompareFocus(const FormView& view) {
   QWidget* qt_focus = QApplication::focusWidget();
   const Control* shown = qt_focus && view.isAncestorOf(qt_focus) ? Owner(view, qt_focus) : nullptr;
   if (shown == focus) return;
-  throw Difference("the focus: the screen shows it on " + (shown ? shown->Name() : std::string("none")) +
-                   ", the model gives it to " + (focus ? focus->Name() : std::string("none")));
+  throw Difference("the focus: the screen shows it on " +
+                   (shown ? shown->Name() : std::string("none")) + ", the model gives it to " +
+                   (focus ? focus->Name() : std::string("none")));
 }
 
 }  // namespace
@@ -205,8 +211,9 @@ void ComparePixels(FormView& view) {
   }
   if (!stale) return;
   const Control* c = Owner(view, view.childAt(*stale));
-  throw Difference((c ? c->Name() : view.form()->Name()) + ": the screen still shows an old picture at (" +
-                   std::to_string(stale->x()) + ", " + std::to_string(stale->y()) +
+  throw Difference((c ? c->Name() : view.form()->Name()) +
+                   ": the screen still shows an old picture at (" + std::to_string(stale->x()) +
+                   ", " + std::to_string(stale->y()) +
                    ") of the window, not what the widget draws now");
 }
 
@@ -215,8 +222,8 @@ void CompareForm(FormView& view, bool on_top) {
   if (view.isWindow() && view.isVisible()) {
     const std::string title = ShownTitle(view);
     if (title != ShownText(form.Caption())) {
-      throw Difference(form.Name() + " title: the screen shows \"" + title + "\", the model holds \"" +
-                       ShownText(form.Caption()) + "\"");
+      throw Difference(form.Name() + " title: the screen shows \"" + title +
+                       "\", the model holds \"" + ShownText(form.Caption()) + "\"");
     }
   }
   for (const Control* c : form.Controls()) {

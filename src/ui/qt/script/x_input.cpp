@@ -2,6 +2,7 @@
 // (the XTEST extension) and delivered by the X server to whichever window is under the
 // pointer or has the keyboard focus, as a user's are. X11 only: the one file that knows it.
 
+#include <xcb/xcb.h>
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <cstdlib>
 #include <set>
 #include <stdexcept>
-#include <xcb/xcb.h>
 
 #include "ui/controls.h"
 #include "ui/qt/script/input_device.h"
@@ -32,20 +32,48 @@ QString KeySym(const KeyStroke& stroke) {
     if (stroke.code == ' ') name = "space";
   } else {
     switch (stroke.code) {
-      case kKeyEnter: name = "Return"; break;
-      case kKeyBackspace: name = "BackSpace"; break;
-      case kKeyEscape: name = "Escape"; break;
-      case kKeyDelete: name = "Delete"; break;
-      case kKeyF1: name = "F1"; break;
-      case kKeyLeft: name = "Left"; break;
-      case kKeyRight: name = "Right"; break;
-      case kKeyUp: name = "Up"; break;
-      case kKeyDown: name = "Down"; break;
-      case kKeyHome: name = "Home"; break;
-      case kKeyEnd: name = "End"; break;
-      case kKeyPageUp: name = "Prior"; break;
-      case kKeyPageDown: name = "Next"; break;
-      default: name = "Shift_L"; break;
+      case kKeyEnter:
+        name = "Return";
+        break;
+      case kKeyBackspace:
+        name = "BackSpace";
+        break;
+      case kKeyEscape:
+        name = "Escape";
+        break;
+      case kKeyDelete:
+        name = "Delete";
+        break;
+      case kKeyF1:
+        name = "F1";
+        break;
+      case kKeyLeft:
+        name = "Left";
+        break;
+      case kKeyRight:
+        name = "Right";
+        break;
+      case kKeyUp:
+        name = "Up";
+        break;
+      case kKeyDown:
+        name = "Down";
+        break;
+      case kKeyHome:
+        name = "Home";
+        break;
+      case kKeyEnd:
+        name = "End";
+        break;
+      case kKeyPageUp:
+        name = "Prior";
+        break;
+      case kKeyPageDown:
+        name = "Next";
+        break;
+      default:
+        name = "Shift_L";
+        break;
     }
   }
   if (stroke.shift && !(stroke.named && stroke.code == kKeyShift)) name = "shift+" + name;
@@ -112,7 +140,8 @@ class XInput final : public InputDevice {
   }
   void DoubleClick(QWidget& widget, QPoint at) override {
     // Not the third click of one started by the click before (the one that gave the focus).
-    while (last_click_.isValid() && last_click_.elapsed() < QApplication::doubleClickInterval() + 50) {
+    while (last_click_.isValid() &&
+           last_click_.elapsed() < QApplication::doubleClickInterval() + 50) {
       QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     Pointer(widget, at, {"click", "--repeat", "2", "--delay", "80", "1"}, &Deliveries::buttons, 2);
@@ -127,15 +156,18 @@ class XInput final : public InputDevice {
   }
   void Drag(QWidget& widget, QPoint from, const std::vector<QPoint>& path) override {
     QStringList args = MoveTo(widget, from);
-    args << "mousedown" << "1";
+    args << "mousedown"
+         << "1";
     for (const QPoint& p : path) args << MoveTo(widget, p);
-    args << "mouseup" << "1";
+    args << "mouseup"
+         << "1";
     Run(args, &Deliveries::buttons, 1);
   }
   void Wheel(QWidget& widget, QPoint at, int notches) override {
     if (notches == 0) return;
     const QString button = notches > 0 ? "5" : "4";
-    Pointer(widget, at, {"click", "--repeat", QString::number(std::abs(notches)), "--delay", "20", button},
+    Pointer(widget, at,
+            {"click", "--repeat", QString::number(std::abs(notches)), "--delay", "20", button},
             &Deliveries::buttons, std::abs(notches));
   }
   void Key(QWidget&, const KeyStroke& stroke) override {
@@ -176,8 +208,8 @@ class XInput final : public InputDevice {
     QProcess xdotool;
     xdotool.start("xdotool", args);
     if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0) {
-      throw std::runtime_error("xdotool " + args.join(' ').toStdString() + " failed: " +
-                               xdotool.readAllStandardError().toStdString());
+      throw std::runtime_error("xdotool " + args.join(' ').toStdString() +
+                               " failed: " + xdotool.readAllStandardError().toStdString());
     }
     QElapsedTimer timer;
     timer.start();
