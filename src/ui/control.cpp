@@ -87,7 +87,6 @@ bool Control::InputAllowed(const std::vector<Control*>* excused) const {
 }
 
 void Control::SetLeft(int twips) { Move(twips, top_, width_, height_); }
-void Control::SetTop(int twips) { Move(left_, twips, width_, height_); }
 void Control::SetWidth(int twips) { Move(left_, top_, twips, height_); }
 void Control::SetHeight(int twips) { Move(left_, top_, width_, twips); }
 

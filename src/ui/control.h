@@ -80,7 +80,6 @@ class Control {
   int Width() const { return width_; }
   int Height() const { return height_; }
   void SetLeft(int twips);
-  void SetTop(int twips);
   void SetWidth(int twips);
   void SetHeight(int twips);
   void Move(int left, int top, int width, int height);

@@ -212,7 +212,6 @@ class ListBox : public Control, public ItemList {
   // Lists that show the rows of one table side by side scroll together through one scroll
   // bar: the wheel over any of them moves that bar (nullptr: none, the default).
   void ScrollWith(VScrollBar* bar) { scroll_bar_ = bar; }
-  VScrollBar* ScrollBar() const { return scroll_bar_; }
 
   PropertyList Properties() const override;
 

@@ -50,10 +50,6 @@ class Form : public Control {
   // Controls in declaration order; Find by name (nullptr when none).
   const std::vector<Control*>& Controls() const { return controls_; }
   Control* Find(std::string_view name) const;
-  template <typename T>
-  T* FindAs(std::string_view name) const {
-    return dynamic_cast<T*>(Find(name));
-  }
 
   PropertyList Properties() const override;
 

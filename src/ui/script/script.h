@@ -105,7 +105,6 @@ class ScriptRunner {
   void RunWhileShown(Form& form);
   // The window the lines act on: the innermost modal form, else the root.
   Form& Window() const;
-  bool Failed() const { return !result_.ok; }
 
  private:
   struct Line {
