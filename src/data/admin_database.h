@@ -37,6 +37,8 @@ class AdminDatabase : public Database {
   virtual long long RecordCount(std::string_view file) = 0;
   // Calls `visit(key, text)` for every record of `file`, in key order (byte order).
   virtual void ForEachRecord(std::string_view file, const RecordVisitor& visit) = 0;
+  // Removes every record of `file`; the dictionary values that read them follow.
+  virtual void ClearFile(std::string_view file) = 0;
 
   // Adds or replaces a dictionary item and indexes every record of its file at once.
   // kFileNotFound when its file or source file does not exist.

@@ -4,10 +4,10 @@
 #include <ostream>
 #include <sstream>
 
+#include "data/admin_database.h"
 #include "data/dynamic_array.h"
 #include "data/error.h"
 #include "data/json_reader.h"
-#include "data/admin_database.h"
 #include "text/text.h"
 
 namespace dba {

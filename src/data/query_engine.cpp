@@ -51,25 +51,7 @@ std::vector<std::string> SqliteDatabase::SelectKeys(const Sentence& sentence) {
 }
 
 DynArray SqliteDatabase::ExecuteSentence(std::string_view command, std::string_view options) {
-  if (!options.empty())
-    throw Error(kBadArgument, "unknown query options \"" + std::string(options) + "\"");
-  const DynArray query{std::string(command)};
-  const std::string text = query(1);
-  const std::string file = query(2);
-  const std::string what = query(3);
-  if (text.empty()) throw Error(kBadSentence, "empty query sentence");
-  if (!what.empty() && what != "0")
-    throw Error(kBadArgument,
-                "query command asks for \"" + what + "\"; only \"0\" (keys) is known");
-  const Sentence sentence = ParseSentence(text);
-  if (!file.empty() && sentence.file != file)
-    throw Error(kBadSentence, "query command names file " + file + " but its sentence another");
-  std::string joined;
-  for (const std::string& key : SelectKeys(sentence)) {
-    if (!joined.empty()) joined += kAttributeMark;
-    joined += key;
-  }
-  return DynArray(std::move(joined));
+  return KeyList(SelectKeys(SentenceOfCommand(command, options)));
 }
 
 }  // namespace dba

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "data/error.h"
 #include "data/key_range.h"
 #include "data/query_sentence.h"
 
@@ -115,6 +116,32 @@ class QueryBuilder {
 
 SqlQuery SentenceSql(const Sentence& sentence, const SqlDialect& dialect) {
   return QueryBuilder(sentence, dialect).Build();
+}
+
+Sentence SentenceOfCommand(std::string_view command, std::string_view options) {
+  if (!options.empty())
+    throw Error(kBadArgument, "unknown query options \"" + std::string(options) + "\"");
+  const DynArray query{std::string(command)};
+  const std::string text = query(1);
+  const std::string file = query(2);
+  const std::string what = query(3);
+  if (text.empty()) throw Error(kBadSentence, "empty query sentence");
+  if (!what.empty() && what != "0")
+    throw Error(kBadArgument,
+                "query command asks for \"" + what + "\"; only \"0\" (keys) is known");
+  Sentence sentence = ParseSentence(text);
+  if (!file.empty() && sentence.file != file)
+    throw Error(kBadSentence, "query command names file " + file + " but its sentence another");
+  return sentence;
+}
+
+DynArray KeyList(const std::vector<std::string>& keys) {
+  std::string joined;
+  for (const std::string& key : keys) {
+    if (!joined.empty()) joined += kAttributeMark;
+    joined += key;
+  }
+  return DynArray(std::move(joined));
 }
 
 std::string QuotedIdentifier(std::string_view identifier) {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data/dynamic_array.h"
+
 namespace dba {
 
 struct Sentence;
@@ -31,6 +33,12 @@ struct SqlQuery {
 
 // The sentence must name a file and items that exist (the caller checks them first).
 SqlQuery SentenceSql(const Sentence& sentence, const SqlDialect& dialect);
+
+// The sentence of a query command (see Database::ExecuteSentence): its faults throw
+// kBadArgument (options, what it asks for) or kBadSentence, as ExecuteSentence says.
+Sentence SentenceOfCommand(std::string_view command, std::string_view options);
+// The result of ExecuteSentence: one key per attribute.
+DynArray KeyList(const std::vector<std::string>& keys);
 
 // An identifier in double quotes, inner quotes doubled: the same in both stores.
 std::string QuotedIdentifier(std::string_view identifier);

@@ -133,6 +133,14 @@ void SqliteDatabase::ForEachRecord(std::string_view file, const RecordVisitor& v
   while (s.Step()) visit(s.ColumnView(0), s.ColumnView(1));
 }
 
+void SqliteDatabase::ClearFile(std::string_view file) {
+  RequireFile(file);
+  Transaction transaction(*this);
+  connection_->Execute("DELETE FROM " + Quoted(file));
+  dictionaries_->FileCleared(file);
+  transaction.Commit();
+}
+
 bool SqliteDatabase::ReadText(std::string_view file, std::string_view key, std::string& text) {
   auto s = connection_->Cached("SELECT record FROM " + Quoted(file) + " WHERE key = ?");
   s->Bind(1, key);

@@ -46,6 +46,7 @@ class SqliteDatabase : public AdminDatabase, public std::enable_shared_from_this
   std::vector<std::string> FileNames() override;
   long long RecordCount(std::string_view file) override;
   void ForEachRecord(std::string_view file, const RecordVisitor& visit) override;
+  void ClearFile(std::string_view file) override;
 
   void DefineDictionaryItem(const DictionaryItem& item) override;
   std::vector<DictionaryItem> DictionaryItems(std::string_view file) override;
