@@ -46,7 +46,12 @@ void Connection::Connect(bool first) {
   const char* values[] = {name_.c_str(), "vantelor", "10", nullptr};
   conn_ = PQconnectdbParams(keywords, values, 1);
   ++roundTrips_;
-  if (conn_ && PQstatus(conn_) == CONNECTION_OK) return;
+  if (conn_ && PQstatus(conn_) == CONNECTION_OK) {
+    // The server's notices ("already exists, skipping") are no business of our callers'.
+    PQsetNoticeProcessor(
+        conn_, [](void*, const char*) {}, nullptr);
+    return;
+  }
   const std::string detail =
       ScrubPassword(name_, conn_ ? Trimmed(PQerrorMessage(conn_)) : "out of memory");
   PQfinish(conn_);
