@@ -34,7 +34,8 @@ CopySummary CopyArchive(AdminDatabase& source, AdminDatabase& target, bool repla
   for (const std::string& file : files) {
     source.ForEachRecord(file, [&](std::string_view key, std::string_view text) {
       target.Write(file, key, text);
-      if (progress) progress(++summary.records, total);
+      ++summary.records;
+      if (progress) progress(summary.records, total);
     });
     ++summary.files;
   }

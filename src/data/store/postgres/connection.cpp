@@ -109,6 +109,7 @@ std::vector<Result> Connection::RunAll(const std::vector<Statement>& statements,
 }
 
 std::vector<Result> Connection::Send(const std::vector<Statement>& statements) {
+  if (trace_) trace_(statements);
   if (PQenterPipelineMode(conn_) != 1) Lost(Trimmed(PQerrorMessage(conn_)));
   std::vector<std::string> preparing;  // per statement: the name it is prepared under now
   for (const Statement& s : statements) {

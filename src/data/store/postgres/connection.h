@@ -14,6 +14,7 @@
 
 #include <libpq-fe.h>
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -64,6 +65,9 @@ class Connection {
 
   // Round trips to the server since the connection was made (a connection counts one).
   long long RoundTrips() const { return roundTrips_; }
+  // Called with every lot of statements sent (benchmarks replay them with libpq alone).
+  using Trace = std::function<void(const std::vector<Statement>&)>;
+  void SetTrace(Trace trace) { trace_ = std::move(trace); }
   PGconn* Handle() const { return conn_; }
 
  private:
@@ -79,6 +83,7 @@ class Connection {
   bool broken_ = false;
   int depth_ = 0;
   long long roundTrips_ = 0;
+  Trace trace_;
   std::map<std::string, std::string, std::less<>> prepared_;  // SQL → statement name
 };
 

@@ -56,6 +56,11 @@ const std::string& PostgresDatabase::DisplayName() const { return connection_->D
 
 long long PostgresDatabase::RoundTrips() const { return connection_->RoundTrips(); }
 
+void PostgresDatabase::SetReadAhead(bool on) {
+  readAheadOn_ = on;
+  readAhead_->Forget();
+}
+
 void PostgresDatabase::LoadCatalog() {
   const pg::Result names =
       connection_->Run("SELECT name FROM vantelor_files ORDER BY name COLLATE \"C\"", {}, true);
@@ -120,7 +125,7 @@ void PostgresDatabase::ClearFile(std::string_view file) {
 
 bool PostgresDatabase::ReadText(std::string_view file, std::string_view key, std::string& text) {
   const std::string name(file);
-  if (connection_->Depth() == 0) {
+  if (connection_->Depth() == 0 && readAheadOn_) {
     if (auto answer = readAhead_->Read(*connection_, name, std::string(key))) {
       text = std::move(answer->text);
       return answer->found;
@@ -129,9 +134,11 @@ bool PostgresDatabase::ReadText(std::string_view file, std::string_view key, std
   const pg::Result found =
       connection_->Run("SELECT record FROM " + QuotedIdentifier(file) + " WHERE key = $1",
                        pg::Params().Bytes(key), true);
-  if (found.Rows() == 0) return false;
-  text = found.Text(0, 0);
-  return true;
+  const bool exists = found.Rows() > 0;
+  text = exists ? found.Text(0, 0) : std::string();
+  if (connection_->Depth() == 0 && readAheadOn_)
+    readAhead_->Keep(name, std::string(key), exists ? std::optional(text) : std::nullopt);
+  return exists;
 }
 
 // A write or an erase in a file that feeds no dictionary index is one statement: one

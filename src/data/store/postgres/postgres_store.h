@@ -68,6 +68,9 @@ class PostgresDatabase : public AdminDatabase,
 
   // Round trips to the server so far (a connection made counts one): for benchmarks.
   long long RoundTrips() const;
+  // Reading ahead (read_ahead.h) is on; off only to measure what it saves. Either way,
+  // what was read ahead or kept is forgotten.
+  void SetReadAhead(bool on);
   pg::Connection& Connection() { return *connection_; }
 
  protected:
@@ -91,6 +94,7 @@ class PostgresDatabase : public AdminDatabase,
   // The transaction level (Connection::Depth) that holds kDictionaryLock, 0 for none: a
   // savepoint rolled back releases the locks taken after it.
   int dictionaryLockDepth_ = 0;
+  bool readAheadOn_ = true;
 };
 
 // Opens the database named by the libpq URI `name` (postgresql://... or postgres://...).

@@ -47,15 +47,20 @@ std::optional<ReadAhead::Answer> ReadAhead::Read(Connection& connection, const s
     }
   }
   if (hit == fetched_.end()) return std::nullopt;
-  Answer answer{hit->second.text.has_value(), hit->second.text.value_or("")};
-  fetched_.erase(hit);  // served once: a second read of the record goes to the server
-  return answer;
+  return Answer{hit->second.text.has_value(), hit->second.text.value_or("")};
+}
+
+void ReadAhead::Keep(const std::string& file, const std::string& key,
+                     std::optional<std::string> text) {
+  if (fetched_.size() >= kMostKept) fetched_.clear();
+  fetched_[{file, key}] = {std::move(text), Clock::now()};
 }
 
 void ReadAhead::Fetch(Connection& connection, const Stream& stream, std::size_t from) {
   std::vector<std::string> keys;
   for (std::size_t i = from; i < stream.keys.size() && keys.size() < kBatch; ++i)
     if (!fetched_.count({stream.file, stream.keys[i]})) keys.push_back(stream.keys[i]);
+  if (fetched_.size() + keys.size() > kMostKept) fetched_.clear();
   const auto now = Clock::now();
   for (const std::string& key : keys) fetched_[{stream.file, key}] = {std::nullopt, now};
   for (Row& row : ReadMany(connection, stream.file, keys))

@@ -5,9 +5,11 @@
 // search reads the civil record of each person found). The first such read fetches the
 // next ones of the list with it, in one round trip; the following reads are served from
 // that batch. The screens see single reads; the server sees one read per 100 records.
+// Records read one by one are kept too, for a screen that reads the same few again and
+// again (the listing reads the other party of every payslip line).
 //
-// A batch only serves reads that come soon after it was fetched (one second) and before
-// anything else changes through this database (a write, a transaction, another
+// A record kept only serves reads that come soon after it was fetched (one second) and
+// before anything changes through this database (a write, a transaction, another
 // sentence): it answers as the server did a moment earlier, never across a change of
 // this workstation's own.
 
@@ -27,18 +29,21 @@ class ReadAhead {
  public:
   static constexpr std::size_t kBatch = 100;
   static constexpr std::chrono::milliseconds kLifetime{1000};
+  static constexpr std::size_t kMostKept = 4096;
 
   // The sentence on `file` selected `keys`; `items` are the dictionary items it named.
   void SentenceRan(const std::string& file, const std::vector<std::string>& keys,
                    const std::vector<DictionaryItem>& items);
-  // The record `key` of `file` when the last sentence foresaw the read: its text, or an
-  // empty text with `found` false. Nothing when the read was not foreseen.
+  // The record `key` of `file` when it was kept or the last sentence foresaw the read:
+  // its text, or an empty text with `found` false. Nothing when the caller must read it.
   struct Answer {
     bool found = false;
     std::string text;
   };
   std::optional<Answer> Read(Connection& connection, const std::string& file,
                              const std::string& key);
+  // Keeps what the caller read itself (text nullopt: no such record).
+  void Keep(const std::string& file, const std::string& key, std::optional<std::string> text);
   void Forget();
 
  private:

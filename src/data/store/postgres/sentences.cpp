@@ -54,7 +54,8 @@ std::vector<std::string> PostgresDatabase::SelectKeys(const Sentence& sentence) 
   };
   for (const auto& c : sentence.conditions) note(c.field);
   for (const auto& s : sentence.sorts) note(s.field);
-  if (connection_->Depth() == 0) readAhead_->SentenceRan(sentence.file, keys, items);
+  if (connection_->Depth() == 0 && readAheadOn_)
+    readAhead_->SentenceRan(sentence.file, keys, items);
   return keys;
 }
 
