@@ -1,13 +1,12 @@
 // copy --to NAME [--replace]: the whole archive of --db copied into NAME (either store),
 // in one transaction, with a progress line when stderr is a terminal.
-#include <unistd.h>
-
 #include <chrono>
 #include <iostream>
 
 #include "commands.h"
 #include "data/archive_copy.h"
 #include "data/store/open_database.h"
+#include "terminal.h"
 
 namespace vantelordb {
 
@@ -32,7 +31,7 @@ void Copy(const std::string& db, const Arguments& args, std::ostream& out) {
   if (to.empty()) throw UsageError(kUsage);
   auto source = dba::OpenNamedDatabase(db, dba::OpenMode::kExisting);
   auto target = dba::OpenNamedDatabase(to, dba::OpenMode::kCreate);
-  const bool terminal = ::isatty(STDERR_FILENO) == 1;
+  const bool terminal = StderrIsTerminal();
   const auto start = std::chrono::steady_clock::now();
   long long shown = -1;
   const auto progress = [&](long long done, long long total) {

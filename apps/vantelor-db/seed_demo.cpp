@@ -1,7 +1,5 @@
 // seed-demo: fills an initialised database with the demo archive, showing its progress
 // when stderr is a terminal.
-#include <unistd.h>
-
 #include <charconv>
 #include <chrono>
 #include <iostream>
@@ -9,6 +7,7 @@
 #include "commands.h"
 #include "data/demo/demo_archive.h"
 #include "data/store/open_database.h"
+#include "terminal.h"
 
 namespace vantelordb {
 
@@ -45,7 +44,7 @@ dba::demo::DemoOptions ParseOptions(const Arguments& args) {
 void SeedDemo(const std::string& db, const Arguments& args, std::ostream& out) {
   const dba::demo::DemoOptions options = ParseOptions(args);
   auto database = dba::OpenNamedDatabase(db, dba::OpenMode::kExisting);
-  const bool terminal = ::isatty(STDERR_FILENO) == 1;
+  const bool terminal = StderrIsTerminal();
   const auto start = std::chrono::steady_clock::now();
   int shown = -1;
   const auto progress = [&](int done, int total) {
