@@ -17,11 +17,6 @@ struct PostgresDatabase::Private {};
 
 namespace {
 
-pg::Statement Lock(long long key, bool shared) {
-  return {std::string("SELECT pg_advisory_xact_lock") + (shared ? "_shared(" : "(") +
-          std::to_string(key) + ")"};
-}
-
 void CheckKey(std::string_view file, std::string_view key) {
   if (key.empty())
     throw Error(kBadArgument, "cannot write to " + std::string(file) + ": empty key");
@@ -35,12 +30,13 @@ PostgresDatabase::PostgresDatabase(const Private&, const std::string& name, Open
     : connection_(std::make_unique<pg::Connection>(name)),
       dictionaries_(std::make_unique<pg::DictionaryValues>(*connection_)),
       readAhead_(std::make_unique<pg::ReadAhead>()) {
+  schema_ = pg::SchemaOid(*connection_);
   if (!pg::HasSchema(*connection_)) {
     if (mode == OpenMode::kExisting)
       throw Error(kStorageFailure, "La base " + DisplayName() +
                                        " ne contient pas d'archive Vantelor (ses tables "
                                        "manquent) : créez-la avec vantelor-db --db NOM init");
-    pg::CreateSchema(*connection_);
+    pg::CreateSchema(*connection_, schema_);
   }
   dictionaries_->Load();
   LoadCatalog();
@@ -53,6 +49,10 @@ std::shared_ptr<PostgresDatabase> OpenPostgresDatabase(const std::string& name, 
 }
 
 const std::string& PostgresDatabase::DisplayName() const { return connection_->DisplayName(); }
+
+pg::Statement PostgresDatabase::Lock(pg::ArchiveLock lock, bool shared) const {
+  return pg::LockStatement(lock, schema_, shared);
+}
 
 long long PostgresDatabase::RoundTrips() const { return connection_->RoundTrips(); }
 
@@ -87,7 +87,7 @@ void PostgresDatabase::CreateFile(std::string_view name) {
   CheckNewFileName(name, FileNames());
   if (HasFile(name)) return;
   Transaction transaction(*this);
-  connection_->RunAll({Lock(pg::kWriteLock, false),
+  connection_->RunAll({Lock(pg::ArchiveLock::kCatalog),
                        {pg::CreateFileTableSql(name), {}, false},
                        {"INSERT INTO vantelor_files(name) VALUES($1::text) ON CONFLICT DO NOTHING",
                         pg::Params().Bytes(name)}});
@@ -153,7 +153,7 @@ std::optional<long long> PostgresDatabase::RunPlain(std::string_view file, const
   if (sql.find("$2") != std::string::npos) params.Bytes(text);
   if (connection_->Depth() > 0) return connection_->RunInSavepoint({sql, params}).Changed();
   std::vector<pg::Result> results = connection_->Begin(
-      {Lock(pg::kWriteLock, true),
+      {Lock(pg::ArchiveLock::kWrite, true),
        {"SELECT count(*) FROM vantelor_dictionary WHERE file = $1::text OR source_file = $1::text",
         pg::Params().Bytes(file)},
        {sql, params}});
@@ -172,11 +172,11 @@ std::optional<long long> PostgresDatabase::RunPlain(std::string_view file, const
 }
 
 // Files that feed a dictionary index are written one transaction at a time
-// (kDictionaryLock), so that an index value is never computed from another writer's
+// (ArchiveLock::kDictionary), so that an index value is never computed from another writer's
 // uncommitted record. The lock goes with the statements that follow it.
 void PostgresDatabase::LockDictionary(std::vector<pg::Statement>& statements) {
   if (dictionaryLockDepth_ > 0) return;
-  statements.push_back(Lock(pg::kDictionaryLock, false));
+  statements.push_back(Lock(pg::ArchiveLock::kDictionary));
   dictionaryLockDepth_ = connection_->Depth();
 }
 
@@ -216,7 +216,7 @@ void PostgresDatabase::DefineDictionaryItem(const DictionaryItem& item) {
   RequireFile(item.file);
   if (!item.sourceFile.empty()) RequireFile(item.sourceFile);
   Transaction transaction(*this);
-  connection_->Run(Lock(pg::kWriteLock, false).sql);
+  connection_->Run(Lock(pg::ArchiveLock::kWrite).sql);
   dictionaries_->Define(item);
   transaction.Commit();
 }
@@ -228,7 +228,7 @@ std::vector<DictionaryItem> PostgresDatabase::DictionaryItems(std::string_view f
 
 void PostgresDatabase::Reindex() {
   Transaction transaction(*this);
-  connection_->Run(Lock(pg::kWriteLock, false).sql);
+  connection_->Run(Lock(pg::ArchiveLock::kWrite).sql);
   dictionaries_->ReindexAll();
   transaction.Commit();
 }
@@ -248,8 +248,8 @@ void PostgresDatabase::BeginTransaction() {
     return;
   }
   // Another workstation may have changed the dictionary since we last looked.
-  const std::vector<pg::Result> results =
-      connection_->Begin({Lock(pg::kWriteLock, true), pg::DictionaryValues::LoadStatement()});
+  const std::vector<pg::Result> results = connection_->Begin(
+      {Lock(pg::ArchiveLock::kWrite, true), pg::DictionaryValues::LoadStatement()});
   dictionaries_->Loaded(results[1]);
   dictionaryLockDepth_ = 0;
 }

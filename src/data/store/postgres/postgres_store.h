@@ -26,6 +26,7 @@ namespace dba {
 struct Sentence;
 
 namespace pg {
+enum class ArchiveLock;
 class Connection;
 struct Statement;
 class DictionaryValues;
@@ -91,7 +92,10 @@ class PostgresDatabase : public AdminDatabase,
   std::unique_ptr<pg::ReadAhead> readAhead_;
   std::vector<std::string> files_;  // sorted catalog cache
   void LockDictionary(std::vector<pg::Statement>& statements);
-  // The transaction level (Connection::Depth) that holds kDictionaryLock, 0 for none: a
+  pg::Statement Lock(pg::ArchiveLock lock, bool shared = false) const;
+
+  long long schema_ = 0;  // the schema's number, for its advisory locks (schema.h)
+  // The transaction level (Connection::Depth) that holds kDictionary, 0 for none: a
   // savepoint rolled back releases the locks taken after it.
   int dictionaryLockDepth_ = 0;
   bool readAheadOn_ = true;

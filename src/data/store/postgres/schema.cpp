@@ -79,8 +79,23 @@ bool HasSchema(Connection& connection) {
   return true;
 }
 
-void CreateSchema(Connection& connection) {
-  connection.Begin({{"SELECT pg_advisory_xact_lock(" + std::to_string(kWriteLock) + ")"}});
+Statement LockStatement(ArchiveLock lock, long long schema, bool shared) {
+  const long long key = (static_cast<long long>(lock) << 32) | (schema & 0xFFFFFFFFLL);
+  return {std::string("SELECT pg_advisory_xact_lock") + (shared ? "_shared(" : "(") +
+          std::to_string(key) + ")"};
+}
+
+long long SchemaOid(Connection& connection) {
+  const Result oid = connection.Run(
+      "SELECT oid::bigint FROM pg_namespace WHERE nspname = current_schema()", {}, true);
+  if (oid.Rows() == 0)
+    throw Error(kStorageFailure, "database " + connection.DisplayName() +
+                                     ": no schema of the search path exists to hold the archive");
+  return oid.Number(0, 0);
+}
+
+void CreateSchema(Connection& connection, long long schema) {
+  connection.Begin({LockStatement(ArchiveLock::kWrite, schema)});
   try {
     connection.Execute(std::string(kTables) + kFunctions +
                        "INSERT INTO vantelor_meta VALUES('schema', '" +

@@ -15,19 +15,26 @@
 namespace dba::pg {
 
 class Connection;
+struct Statement;
 
-// Advisory locks: every write transaction holds kWriteLock shared, so that a dictionary
-// item is defined (exclusive) between writes; writes that touch a file with dictionary
-// items hold kDictionaryLock, so that two of them never index from each other's
-// uncommitted records.
-inline constexpr long long kWriteLock = 0x76616E74656C01;
-inline constexpr long long kDictionaryLock = 0x76616E74656C02;
+// Advisory locks of the archive in one schema (a database may hold several): every write
+// transaction holds kWrite shared, so that a dictionary item is defined (kWrite exclusive)
+// between writes; writes that touch a file with dictionary items hold kDictionary, so
+// that two of them never index from each other's uncommitted records; making a file
+// holds kCatalog.
+enum class ArchiveLock { kWrite = 1, kDictionary = 2, kCatalog = 3 };
+
+// The statement that takes `lock` until the end of the transaction. `schema` is
+// SchemaOid's answer.
+Statement LockStatement(ArchiveLock lock, long long schema, bool shared = false);
+// The number of the schema the archive's tables are in (the first of the search path).
+long long SchemaOid(Connection& connection);
 
 // False when the database has no store tables yet; kStorageFailure for a schema newer
 // than this program's.
 bool HasSchema(Connection& connection);
 // Makes whatever is missing of the store's tables and functions.
-void CreateSchema(Connection& connection);
+void CreateSchema(Connection& connection, long long schema);
 // The statement that makes the table of a file (the name checked before).
 std::string CreateFileTableSql(std::string_view file);
 // Replaces whatever `role` had on the store's tables by the clerk's rights: read every
