@@ -11,13 +11,9 @@
 namespace {
 
 using dba::RecordText;
+using storetest::CreateRole;
 using storetest::ServerName;
 using storetest::ServerSql;
-
-void CreateRole(const std::string& role, const std::string& options) {
-  ServerSql("DO $$ BEGIN CREATE ROLE " + role + " " + options +
-            "; EXCEPTION WHEN duplicate_object THEN NULL; END $$");
-}
 
 // The error a call throws; fails the test when it throws none.
 dba::Error ErrorOf(const std::function<void()>& call) {
@@ -87,8 +83,8 @@ TEST(PostgresStoreTest, BadNamesAndServersAreClearErrorsWithoutThePassword) {
 // A clerk reads everything and prints; a payslip or a civil record it cannot change, and a
 // role without the clerk's rights cannot even print. What fails writes nothing.
 TEST(PostgresStoreTest, RolesWriteOnlyWhatTheyAreGranted) {
-  CreateRole("vantelor_clerk", "LOGIN");
-  CreateRole("vantelor_reader", "LOGIN");
+  CreateRole("vantelor_clerk");
+  CreateRole("vantelor_reader");
   storetest::PostgresStore store;
   const std::string name = store.NewDatabaseName();
   const std::string schema = store.schemas.back();

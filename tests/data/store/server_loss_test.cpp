@@ -16,9 +16,7 @@ namespace {
 using dba::RecordText;
 
 TEST(ServerLossTest, TheScreenSaysSoInFrenchAndStaysUsable) {
-  storetest::ServerSql(
-      "DO $$ BEGIN CREATE ROLE vantelor_screen LOGIN SUPERUSER; "
-      "EXCEPTION WHEN duplicate_object THEN NULL; END $$");
+  storetest::CreateRole("vantelor_screen", "LOGIN SUPERUSER");
   storetest::PostgresStore store;
   store.NewDatabaseName();
   auto db = dba::OpenPostgresDatabase(

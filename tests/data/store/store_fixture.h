@@ -49,6 +49,12 @@ inline std::string ServerName(const std::string& schema = "",
 // Runs SQL on the cluster as its superuser.
 inline void ServerSql(const std::string& sql) { dba::pg::Connection(ServerName()).Execute(sql); }
 
+// Makes the login role `role` (with `options`) unless it exists.
+inline void CreateRole(const std::string& role, const std::string& options = "LOGIN") {
+  ServerSql("DO $$ BEGIN CREATE ROLE " + role + " " + options +
+            "; EXCEPTION WHEN duplicate_object THEN NULL; END $$");
+}
+
 inline std::string UniqueName(const std::string& prefix) {
   static int counter = 0;
   return prefix + std::to_string(::getpid()) + "_" + std::to_string(++counter);

@@ -106,13 +106,4 @@ TYPED_TEST(StoreContractTest, RecordsListInByteOrderAndClear) {
   EXPECT_EQ(db->RecordCount("RUBCHARGE"), 0);
 }
 
-TYPED_TEST(StoreContractTest, OpensByNameThroughTheClient) {
-  this->NewArchive()->OpenFile("CIVILAIDE")->WriteRecord("00101", RecordText({{"M"}, {"LEROY"}}));
-  auto db = dba::StoreClient().OpenDatabase(this->Name());
-  EXPECT_EQ(db->OpenFile("CIVILAIDE")->ReadRecord("00101")(2), "LEROY");
-  auto admin = std::dynamic_pointer_cast<dba::AdminDatabase>(db);
-  ASSERT_TRUE(admin);
-  EXPECT_EQ(admin->FileNames().size(), dba::files::kAll.size());
-}
-
 }  // namespace

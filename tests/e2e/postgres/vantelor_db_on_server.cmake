@@ -64,13 +64,6 @@ run(0 ignored ${TOOL} --db ${SEED} copy --to ${uri} --replace)
 run(0 replaced ${TOOL} --db ${uri} export)
 expect_same("${seeded}" "${replaced}" "the archive copied over the server's")
 
-# Imports: all or nothing.
-file(WRITE ${WORK}/bad.jsonl "{\"file\": \"TEMPO\", \"key\": \"A\", \"attributes\": [[\"1\"]]}\n{\"file\": \"NOFILE\", \"key\": \"B\", \"attributes\": []}\n")
-run(1 bad ${TOOL} --db ${uri} import ${WORK}/bad.jsonl)
-expect_in("${bad}" "line 2")
-run(0 files ${TOOL} --db ${uri} files)
-expect_in("${files}" "TEMPO               0 records")
-
 # The clerk prints (TEMPO and the print log) and cannot change a payslip.
 run(1 sqlite ${TOOL} --db ${SEED} grant-clerk vantelor_cli_clerk)
 expect_in("${sqlite}" "no roles")
