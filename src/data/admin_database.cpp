@@ -27,6 +27,13 @@ bool IsValidFileName(std::string_view name) {
 
 }  // namespace
 
+void CheckWrittenKey(std::string_view file, std::string_view key) {
+  if (key.empty())
+    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": empty key");
+  if (key.find_first_of("\xFE\xFD\xFC") != std::string_view::npos)
+    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": key holds a mark");
+}
+
 void CheckNewFileName(std::string_view name, const std::vector<std::string>& existing) {
   if (!IsValidFileName(name))
     throw Error(kBadArgument, "\"" + std::string(name) + "\" is not a valid file name");

@@ -85,6 +85,9 @@ class Transaction {
   bool done_ = false;
 };
 
+// Throws kBadArgument for a key no record may have: an empty one, or one holding a mark.
+void CheckWrittenKey(std::string_view file, std::string_view key);
+
 // Throws kBadArgument unless CreateFile may make a file `name` beside `existing`: a valid
 // name (see CreateFile) that differs from every other file's by more than letter case (the
 // SQLite file would give both one table). Both stores keep to this one rule.

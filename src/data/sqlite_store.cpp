@@ -151,10 +151,7 @@ bool SqliteDatabase::ReadText(std::string_view file, std::string_view key, std::
 
 void SqliteDatabase::Write(std::string_view file, std::string_view key, std::string_view text) {
   RequireFile(file);
-  if (key.empty())
-    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": empty key");
-  if (key.find_first_of("\xFE\xFD\xFC") != std::string_view::npos)
-    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": key holds a mark");
+  CheckWrittenKey(file, key);
   Transaction transaction(*this);
   connection_->Cached("INSERT OR REPLACE INTO " + Quoted(file) + "(key, record) VALUES(?, ?)")
       ->Bind(1, key)

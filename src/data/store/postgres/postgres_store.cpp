@@ -15,17 +15,6 @@ namespace dba {
 
 struct PostgresDatabase::Private {};
 
-namespace {
-
-void CheckKey(std::string_view file, std::string_view key) {
-  if (key.empty())
-    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": empty key");
-  if (key.find_first_of("\xFE\xFD\xFC") != std::string_view::npos)
-    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": key holds a mark");
-}
-
-}  // namespace
-
 PostgresDatabase::PostgresDatabase(const Private&, const std::string& name, OpenMode mode)
     : connection_(std::make_unique<pg::Connection>(name)),
       dictionaries_(std::make_unique<pg::DictionaryValues>(*connection_)),
@@ -145,18 +134,15 @@ bool PostgresDatabase::ReadText(std::string_view file, std::string_view key, std
 // round trip inside a transaction (with its savepoint), two outside (BEGIN with it, then
 // COMMIT). The rows it changed; nothing when an item was defined on the file meanwhile
 // (then nothing was done and the items are read again).
-std::optional<long long> PostgresDatabase::RunPlain(std::string_view file, const std::string& sql,
-                                                    const std::string& key, std::string_view text) {
+std::optional<long long> PostgresDatabase::RunPlain(std::string_view file,
+                                                    const pg::Statement& statement) {
   readAhead_->Forget();
-  pg::Params params;
-  params.Bytes(key);
-  if (sql.find("$2") != std::string::npos) params.Bytes(text);
-  if (connection_->Depth() > 0) return connection_->RunInSavepoint({sql, params}).Changed();
+  if (connection_->Depth() > 0) return connection_->RunInSavepoint(statement).Changed();
   std::vector<pg::Result> results = connection_->Begin(
       {Lock(pg::ArchiveLock::kWrite, true),
        {"SELECT count(*) FROM vantelor_dictionary WHERE file = $1::text OR source_file = $1::text",
         pg::Params().Bytes(file)},
-       {sql, params}});
+       statement});
   try {
     if (results[1].Number(0, 0) > 0) {
       connection_->Rollback();
@@ -182,15 +168,16 @@ void PostgresDatabase::LockDictionary(std::vector<pg::Statement>& statements) {
 
 void PostgresDatabase::Write(std::string_view file, std::string_view key, std::string_view text) {
   RequireFile(file);
-  CheckKey(file, key);
-  const std::string upsert = "INSERT INTO " + QuotedIdentifier(file) +
-                             "(key, record) VALUES($1, $2) ON CONFLICT (key) DO UPDATE SET"
-                             " record = EXCLUDED.record";
-  if (!dictionaries_->Involves(file) && RunPlain(file, upsert, std::string(key), text)) return;
+  CheckWrittenKey(file, key);
+  const pg::Statement upsert{"INSERT INTO " + QuotedIdentifier(file) +
+                                 "(key, record) VALUES($1, $2) ON CONFLICT (key) DO UPDATE SET"
+                                 " record = EXCLUDED.record",
+                             pg::Params().Bytes(key).Bytes(text)};
+  if (!dictionaries_->Involves(file) && RunPlain(file, upsert)) return;
   Transaction transaction(*this);
   std::vector<pg::Statement> statements;
   LockDictionary(statements);
-  statements.push_back({upsert, pg::Params().Bytes(key).Bytes(text)});
+  statements.push_back(upsert);
   connection_->RunAll(statements);
   dictionaries_->RecordChanged(file, key, text);
   transaction.Commit();
@@ -198,13 +185,14 @@ void PostgresDatabase::Write(std::string_view file, std::string_view key, std::s
 
 bool PostgresDatabase::Erase(std::string_view file, std::string_view key) {
   RequireFile(file);
-  const std::string erase = "DELETE FROM " + QuotedIdentifier(file) + " WHERE key = $1";
+  const pg::Statement erase{"DELETE FROM " + QuotedIdentifier(file) + " WHERE key = $1",
+                            pg::Params().Bytes(key)};
   if (!dictionaries_->Involves(file))
-    if (const auto erased = RunPlain(file, erase, std::string(key), {})) return *erased > 0;
+    if (const auto erased = RunPlain(file, erase)) return *erased > 0;
   Transaction transaction(*this);
   std::vector<pg::Statement> statements;
   LockDictionary(statements);
-  statements.push_back({erase, pg::Params().Bytes(key)});
+  statements.push_back(erase);
   const std::vector<pg::Result> results = connection_->RunAll(statements);
   if (results.back().Changed() == 0) return false;  // rolled back: nothing done
   dictionaries_->RecordChanged(file, key, std::nullopt);

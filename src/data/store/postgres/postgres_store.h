@@ -84,8 +84,7 @@ class PostgresDatabase : public AdminDatabase,
   void RequireFile(std::string_view name);
   void RequireItems(const Sentence& sentence);
   void LoadCatalog();
-  std::optional<long long> RunPlain(std::string_view file, const std::string& sql,
-                                    const std::string& key, std::string_view text);
+  std::optional<long long> RunPlain(std::string_view file, const pg::Statement& statement);
 
   std::unique_ptr<pg::Connection> connection_;
   std::unique_ptr<pg::DictionaryValues> dictionaries_;
