@@ -108,83 +108,75 @@ std::vector<Result> Connection::RunAll(const std::vector<Statement>& statements,
   return Send(statements);
 }
 
-std::vector<Result> Connection::Send(const std::vector<Statement>& statements) {
-  if (trace_) trace_(statements);
-  if (PQenterPipelineMode(conn_) != 1) Lost(Trimmed(PQerrorMessage(conn_)));
-  std::vector<std::string> preparing;  // per statement: the name it is prepared under now
-  for (const Statement& s : statements) {
-    const std::vector<const char*> values = s.params.Values();
-    const int n = s.params.Count();
-    int sent = 0;
-    preparing.emplace_back();
-    if (!s.prepare) {
-      sent = PQsendQueryParams(conn_, s.sql.c_str(), n, nullptr, values.data(), s.params.Lengths(),
-                               s.params.Formats(), 1);
-    } else {
-      auto known = prepared_.find(s.sql);
-      std::string name = known != prepared_.end() ? known->second
-                                                  : "v" + std::to_string(prepared_.size() + 1) +
-                                                        "_" + std::to_string(preparing.size());
-      if (known == prepared_.end()) {
-        preparing.back() = name;
-        if (PQsendPrepare(conn_, name.c_str(), s.sql.c_str(), 0, nullptr) != 1) sent = -1;
-      }
-      if (sent == 0)
-        sent = PQsendQueryPrepared(conn_, name.c_str(), n, values.data(), s.params.Lengths(),
-                                   s.params.Formats(), 1);
-    }
-    if (sent != 1) Lost(Trimmed(PQerrorMessage(conn_)));
+// Sends one statement, with its preparation on its first use; returns the name it is
+// being prepared under, or "" when there is nothing to prepare.
+std::string Connection::SendOne(const Statement& s, std::size_t position) {
+  const std::vector<const char*> values = s.params.Values();
+  const auto send = [&](const char* name) {
+    return name ? PQsendQueryPrepared(conn_, name, s.params.Count(), values.data(),
+                                      s.params.Lengths(), s.params.Formats(), 1)
+                : PQsendQueryParams(conn_, s.sql.c_str(), s.params.Count(), nullptr, values.data(),
+                                    s.params.Lengths(), s.params.Formats(), 1);
+  };
+  std::string preparing;
+  int sent = 1;
+  if (!s.prepare) {
+    sent = send(nullptr);
+  } else if (const auto known = prepared_.find(s.sql); known != prepared_.end()) {
+    sent = send(known->second.c_str());
+  } else {
+    preparing = "v" + std::to_string(prepared_.size() + 1) + "_" + std::to_string(position);
+    sent = PQsendPrepare(conn_, preparing.c_str(), s.sql.c_str(), 0, nullptr) == 1
+               ? send(preparing.c_str())
+               : 0;
   }
-  if (PQpipelineSync(conn_) != 1) Lost(Trimmed(PQerrorMessage(conn_)));
-  ++roundTrips_;
+  if (sent != 1) Lost(Trimmed(PQerrorMessage(conn_)));
+  return preparing;
+}
 
-  // Each command gives one result followed by a null; the sync point ends the lot.
+// The reply to one command: its result, then the null that ends it.
+Result Connection::Reply() {
   const auto next = [this]() {
     PGresult* r = PQgetResult(conn_);
     if (PQstatus(conn_) == CONNECTION_BAD) {
       PQclear(r);
       Lost(Trimmed(PQerrorMessage(conn_)));
     }
-    return r;
+    return Result(r);
   };
-  const auto endOfCommand = [&]() {
-    if (PGresult* extra = next()) {
-      PQclear(extra);
-      Lost("unexpected reply");
-    }
-  };
+  Result reply = next();
+  if (!reply.Raw() || next().Raw()) Lost("unexpected reply");
+  return reply;
+}
+
+std::vector<Result> Connection::Send(const std::vector<Statement>& statements) {
+  if (trace_) trace_(statements);
+  if (PQenterPipelineMode(conn_) != 1) Lost(Trimmed(PQerrorMessage(conn_)));
+  std::vector<std::string> preparing;
+  for (const Statement& s : statements) preparing.push_back(SendOne(s, preparing.size()));
+  if (PQpipelineSync(conn_) != 1) Lost(Trimmed(PQerrorMessage(conn_)));
+  ++roundTrips_;
+
+  // After the first failure the server skips what follows (PGRES_PIPELINE_ABORTED).
   std::vector<Result> results;
   Result failure;
-  const auto keep = [&](PGresult* r, bool isQuery) {
-    const ExecStatusType status = PQresultStatus(r);
-    if (status == PGRES_FATAL_ERROR && !failure.Raw()) {
-      failure = Result(r);
-      if (isQuery) results.emplace_back();
-      return false;
-    }
-    if (isQuery) {
-      results.emplace_back(r);
-    } else {
-      PQclear(r);
-    }
-    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
+  const auto failed = [&](Result& reply) {
+    const ExecStatusType status = PQresultStatus(reply.Raw());
+    if (status == PGRES_FATAL_ERROR && !failure.Raw()) failure = std::move(reply);
+    return status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK;
   };
   for (std::size_t i = 0; i < statements.size(); ++i) {
     if (!preparing[i].empty()) {
-      PGresult* r = next();
-      if (!r) Lost("missing reply");
-      if (keep(r, false)) prepared_.emplace(statements[i].sql, preparing[i]);
-      endOfCommand();
+      Result prepared = Reply();
+      if (!failed(prepared)) prepared_.emplace(statements[i].sql, preparing[i]);
     }
-    PGresult* r = next();
-    if (!r) Lost("missing reply");
-    keep(r, true);
-    endOfCommand();
+    Result reply = Reply();
+    failed(reply);
+    results.push_back(std::move(reply));
   }
-  PGresult* sync = next();
-  const bool synced = sync && PQresultStatus(sync) == PGRES_PIPELINE_SYNC;
-  PQclear(sync);
-  if (!synced || PQexitPipelineMode(conn_) != 1) Lost("unexpected reply");
+  const Result sync(PQgetResult(conn_));
+  if (PQresultStatus(sync.Raw()) != PGRES_PIPELINE_SYNC || PQexitPipelineMode(conn_) != 1)
+    Lost("unexpected reply");
   if (failure.Raw()) Fail(failure);
   return results;
 }

@@ -74,6 +74,8 @@ class Connection {
   void Connect(bool first);
   void Reopen();
   std::vector<Result> Send(const std::vector<Statement>& statements);
+  std::string SendOne(const Statement& statement, std::size_t position);
+  Result Reply();
   [[noreturn]] void Lost(const std::string& detail);
   [[noreturn]] void Fail(const Result& failure);
 
