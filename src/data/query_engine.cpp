@@ -11,7 +11,7 @@ namespace dba {
 namespace {
 
 const SqlDialect kSqliteDialect = {
-    [](std::size_t n) { return "?" + std::to_string(n); },
+    '?',
     [](const std::string& record, int n) {
       return "mv_attribute(" + record + ", " + std::to_string(n) + ")";
     },

@@ -80,7 +80,9 @@ class QueryBuilder {
 
   std::string Text(std::string_view text) {
     query_.texts.emplace_back(text);
-    return dialect_.placeholder(query_.texts.size());
+    std::string placeholder(1, dialect_.placeholder);
+    placeholder += std::to_string(query_.texts.size());
+    return placeholder;
   }
 
   std::string Expression(const SentenceField& field) {

@@ -18,8 +18,8 @@ namespace dba {
 struct Sentence;
 
 struct SqlDialect {
-  // The placeholder of the n-th parameter (from 1): "?1" or "$1".
-  std::string (*placeholder)(std::size_t n);
+  // What comes before the number of a parameter (from 1): '?' for ?1, '$' for $1.
+  char placeholder;
   // Attribute n of the record column `record`.
   std::string (*attribute)(const std::string& record, int n);
   // True when a value of attribute n equals the parameter (or begins with it).

@@ -125,7 +125,10 @@ std::string Connection::SendOne(const Statement& s, std::size_t position) {
   } else if (const auto known = prepared_.find(s.sql); known != prepared_.end()) {
     sent = send(known->second.c_str());
   } else {
-    preparing = "v" + std::to_string(prepared_.size() + 1) + "_" + std::to_string(position);
+    // A name unique on this connection: statements prepared so far, then the position.
+    preparing = 'v' + std::to_string(prepared_.size() + 1);
+    preparing += '_';
+    preparing += std::to_string(position);
     sent = PQsendPrepare(conn_, preparing.c_str(), s.sql.c_str(), 0, nullptr) == 1
                ? send(preparing.c_str())
                : 0;

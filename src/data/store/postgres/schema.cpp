@@ -1,5 +1,7 @@
 #include "data/store/postgres/schema.h"
 
+#include <charconv>
+
 #include "data/archive_files.h"
 #include "data/error.h"
 #include "data/sentence_sql.h"
@@ -71,7 +73,11 @@ bool HasSchema(Connection& connection) {
   if (found.Number(0, 0) == 0) return false;
   const Result version =
       connection.Run("SELECT value FROM vantelor_meta WHERE name = 'schema'", {}, true);
-  const int number = version.Rows() == 1 ? std::stoi(version.Text(0, 0)) : 0;
+  int number = 0;
+  if (version.Rows() == 1) {
+    const std::string_view text = version.Bytes(0, 0);
+    std::from_chars(text.data(), text.data() + text.size(), number);
+  }
   if (number > kSchemaVersion)
     throw Error(kStorageFailure, "database " + connection.DisplayName() +
                                      " was made by a newer version (schema " +

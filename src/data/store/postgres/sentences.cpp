@@ -12,7 +12,7 @@ namespace dba {
 namespace {
 
 const SqlDialect kPostgresDialect = {
-    [](std::size_t n) { return "$" + std::to_string(n); },
+    '$',
     [](const std::string& record, int n) {
       return "vantelor_attribute(" + record + ", " + std::to_string(n) + ")";
     },
