@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <map>
 
+#include "data/admin_database.h"
 #include "data/archive_files.h"
 #include "data/demo/demo_archive.h"
 #include "data/error.h"
@@ -44,6 +46,24 @@ std::string PreparedDatabase() {
   std::fprintf(stderr, "Seeded %lld payslips and %lld index records in %.1f s.\n", summary.payslips,
                summary.indexRecords, seconds);
   return path;
+}
+
+std::string HeaviestPerson(dba::AdminDatabase& db, const std::string& index) {
+  std::map<std::string, std::pair<int, int>> weights;  // code -> (years, payslips)
+  db.ForEachRecord(index, [&](std::string_view key, std::string_view text) {
+    auto& [years, payslips] = weights[std::string(key.substr(0, 5))];
+    ++years;
+    for (std::size_t start = 0, end; start <= text.size(); start = end + 1) {
+      end = text.find_first_of("\xFE\xFD", start);
+      if (end == std::string_view::npos) end = text.size();
+      if (end > start) ++payslips;
+    }
+  });
+  std::string chosen;
+  std::pair<int, int> heaviest{0, 0};
+  for (const auto& [code, weight] : weights)
+    if (weight > heaviest) chosen = code, heaviest = weight;
+  return chosen;
 }
 
 void ComparisonReporter::ReportRuns(const std::vector<Run>& runs) {

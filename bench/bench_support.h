@@ -12,7 +12,7 @@
 #include <vector>
 
 namespace dba {
-class SqliteDatabase;
+class AdminDatabase;
 }
 
 namespace bench {
@@ -21,6 +21,11 @@ constexpr int kScale = 2000;
 
 // The path of the benchmark database, seeded at scale 2000 when missing.
 std::string PreparedDatabase();
+
+// The person of an archive index (AIDANTSARCHIVEBULL or AIDESARCHIVEBULL) with the most
+// years of payslips and, among those, the most payslips: the heaviest search and listing
+// the archive offers.
+std::string HeaviestPerson(dba::AdminDatabase& db, const std::string& index);
 
 // A pair of benchmarks "<name>/store" and "<name>/raw" and what is asked of the first.
 struct Comparison {

@@ -22,11 +22,11 @@ function(vantelor_support_library name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# vantelor_add_tests(NAME LIBS lib...)
+# vantelor_add_tests(NAME LIBS lib... [PROPERTIES prop value...])
 #   One test program per test directory, made of every *_test.cpp in it;
-#   each GoogleTest case is registered with CTest on its own.
+#   each GoogleTest case is registered with CTest on its own, with PROPERTIES added.
 function(vantelor_add_tests name)
-  cmake_parse_arguments(ARG "" "" "LIBS;EXTRA_SOURCES" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;EXTRA_SOURCES;PROPERTIES" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
   add_executable(${name} ${sources} ${ARG_EXTRA_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
@@ -37,5 +37,6 @@ function(vantelor_add_tests name)
                                              VANTELOR_TEST_BUILD_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${name}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTELOR_SOURCE_DIR=${PROJECT_SOURCE_DIR};VANTELOR_BUILD_DIR=${PROJECT_BINARY_DIR}"
+               ${ARG_PROPERTIES}
     DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -4,14 +4,14 @@
 
 #include "data/archive_files.h"
 #include "data/json_lines.h"
-#include "data/sqlite_store.h"
+#include "data/store/open_database.h"
 
 namespace vantelordb {
 
 namespace {
 
-std::shared_ptr<dba::SqliteDatabase> OpenExisting(const std::string& path) {
-  return dba::OpenSqliteDatabase(path, dba::OpenMode::kExisting);
+std::shared_ptr<dba::AdminDatabase> OpenExisting(const std::string& name) {
+  return dba::OpenNamedDatabase(name, dba::OpenMode::kExisting);
 }
 
 void ExpectCount(const Arguments& args, std::size_t count, const char* usage) {
@@ -22,9 +22,10 @@ void ExpectCount(const Arguments& args, std::size_t count, const char* usage) {
 
 void Init(const std::string& db, const Arguments& args, std::ostream& out) {
   ExpectCount(args, 0, "init");
-  auto database = dba::OpenSqliteDatabase(db, dba::OpenMode::kCreate);
+  auto database = dba::OpenNamedDatabase(db, dba::OpenMode::kCreate);
   dba::CreateArchiveFiles(*database);
-  out << "Database " << db << " holds " << database->FileNames().size() << " files.\n";
+  out << "Database " << database->DisplayName() << " holds " << database->FileNames().size()
+      << " files.\n";
 }
 
 void Import(const std::string& db, const Arguments& args, std::ostream& out) {
@@ -63,10 +64,17 @@ void Read(const std::string& db, const Arguments& args, std::ostream& out) {
 void Files(const std::string& db, const Arguments& args, std::ostream& out) {
   ExpectCount(args, 0, "files");
   auto database = OpenExisting(db);
-  out << "Database " << db << ":\n";
+  out << "Database " << database->DisplayName() << ":\n";
   for (const std::string& name : database->FileNames())
     out << "  " << name << std::string(name.size() < 20 ? 20 - name.size() : 1, ' ')
         << database->RecordCount(name) << " records\n";
+}
+
+void GrantClerk(const std::string& db, const Arguments& args, std::ostream& out) {
+  ExpectCount(args, 1, "grant-clerk ROLE");
+  OpenExisting(db)->GrantClerk(args[0]);
+  out << "Role " << args[0]
+      << " may read every file and write only print requests (TEMPO) and the print log.\n";
 }
 
 void Reindex(const std::string& db, const Arguments& args, std::ostream& out) {

@@ -25,5 +25,7 @@ void Select(const std::string& db, const Arguments& args, std::ostream& out);
 void Read(const std::string& db, const Arguments& args, std::ostream& out);
 void Files(const std::string& db, const Arguments& args, std::ostream& out);
 void Reindex(const std::string& db, const Arguments& args, std::ostream& out);
+void GrantClerk(const std::string& db, const Arguments& args, std::ostream& out);
+void Copy(const std::string& db, const Arguments& args, std::ostream& out);
 
 }  // namespace vantelordb

@@ -1,6 +1,6 @@
-// vantelor-db: the database tool. vantelor-db [--db PATH] COMMAND [ARGS...]
-// Without --db it works on the demo database: $VANTELOR_DB, or
-// ~/.local/share/vantelor/demo.db (under $XDG_DATA_HOME when set).
+// vantelor-db: the database tool. vantelor-db [--db NAME] COMMAND [ARGS...]
+// NAME is a SQLite file or a postgresql:// URI. Without --db it works on the demo
+// database: $VANTELOR_DB, or ~/.local/share/vantelor/demo.db (under $XDG_DATA_HOME when set).
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -13,7 +13,7 @@ namespace {
 using Command = void (*)(const std::string&, const vantelordb::Arguments&, std::ostream&);
 
 const char* const kUsage =
-    "usage: vantelor-db [--db PATH] COMMAND\n"
+    "usage: vantelor-db [--db NAME] COMMAND      (NAME: a SQLite file or a postgresql:// URI)\n"
     "  init                          make every archive file (keeps existing records)\n"
     "  seed-demo [--scale N] [--seed S]  fill it with the demo archive\n"
     "  import FILE.jsonl [--latin1]  load JSON Lines records, all or nothing\n"
@@ -21,7 +21,10 @@ const char* const kUsage =
     "  select \"SENTENCE\"             run a query sentence; keys one a line\n"
     "  read FILE KEY                 one record as a JSON line\n"
     "  files                         the files and their record counts\n"
-    "  reindex                       rebuild dictionary indexes after outside edits\n";
+    "  reindex                       rebuild dictionary indexes after outside edits\n"
+    "  copy --to NAME [--replace]    copy the whole archive into NAME, in one transaction\n"
+    "  grant-clerk ROLE              server only: ROLE reads everything, writes TEMPO and\n"
+    "                                the print log only\n";
 
 std::string DefaultDatabase() {
   if (const char* db = std::getenv("VANTELOR_DB"); db && *db) return db;
@@ -37,6 +40,7 @@ const std::map<std::string, Command>& Commands() {
       {"import", vantelordb::Import}, {"export", vantelordb::Export},
       {"select", vantelordb::Select}, {"read", vantelordb::Read},
       {"files", vantelordb::Files},   {"reindex", vantelordb::Reindex},
+      {"copy", vantelordb::Copy},     {"grant-clerk", vantelordb::GrantClerk},
   };
   return commands;
 }

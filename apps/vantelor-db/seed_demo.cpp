@@ -1,14 +1,13 @@
 // seed-demo: fills an initialised database with the demo archive, showing its progress
 // when stderr is a terminal.
-#include <unistd.h>
-
 #include <charconv>
 #include <chrono>
 #include <iostream>
 
 #include "commands.h"
 #include "data/demo/demo_archive.h"
-#include "data/sqlite_store.h"
+#include "data/store/open_database.h"
+#include "terminal.h"
 
 namespace vantelordb {
 
@@ -44,8 +43,8 @@ dba::demo::DemoOptions ParseOptions(const Arguments& args) {
 
 void SeedDemo(const std::string& db, const Arguments& args, std::ostream& out) {
   const dba::demo::DemoOptions options = ParseOptions(args);
-  auto database = dba::OpenSqliteDatabase(db, dba::OpenMode::kExisting);
-  const bool terminal = ::isatty(STDERR_FILENO) == 1;
+  auto database = dba::OpenNamedDatabase(db, dba::OpenMode::kExisting);
+  const bool terminal = StderrIsTerminal();
   const auto start = std::chrono::steady_clock::now();
   int shown = -1;
   const auto progress = [&](int done, int total) {
@@ -59,10 +58,10 @@ void SeedDemo(const std::string& db, const Arguments& args, std::ostream& out) {
   if (terminal) std::cerr << "\n";
   const auto seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  out << "Demo archive in " << db << ": " << summary.caregivers << " caregivers, "
-      << summary.careRecipients << " care recipients, " << summary.payslips << " payslips, "
-      << summary.indexRecords << " index records (" << static_cast<int>(seconds * 10) / 10.0
-      << " s).\n";
+  out << "Demo archive in " << database->DisplayName() << ": " << summary.caregivers
+      << " caregivers, " << summary.careRecipients << " care recipients, " << summary.payslips
+      << " payslips, " << summary.indexRecords << " index records ("
+      << static_cast<int>(seconds * 10) / 10.0 << " s).\n";
 }
 
 }  // namespace vantelordb

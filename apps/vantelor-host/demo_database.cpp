@@ -6,12 +6,13 @@
 #include "data/archive_files.h"
 #include "data/demo/demo_archive.h"
 #include "data/sqlite_store.h"
+#include "data/store/open_database.h"
 
 namespace host {
 
 void EnsureDemoDatabase(const std::string& path) {
   namespace fs = std::filesystem;
-  if (fs::exists(path)) return;
+  if (dba::IsServerName(path) || fs::exists(path)) return;  // a server's is made by vantelor-db
   const fs::path target(path);
   if (target.has_parent_path()) fs::create_directories(target.parent_path());
   const std::string building = path + ".building";

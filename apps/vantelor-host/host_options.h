@@ -7,7 +7,7 @@
 namespace host {
 
 struct HostOptions {
-  std::string db;             // "" = the demo database
+  std::string db;             // a SQLite file or a postgresql:// URI; "" = the demo database
   std::string user;           // "" = the login name
   std::string caregiver;      // preset for W_CodeAidant
   std::string script;         // an automation script to run, then exit with its result
@@ -15,7 +15,7 @@ struct HostOptions {
 };
 
 inline constexpr const char* kUsage =
-    "usage: vantelor-host [-platform NAME] [--db PATH] [--user NAME] [--caregiver CODE] "
+    "usage: vantelor-host [-platform NAME] [--db NAME] [--user NAME] [--caregiver CODE] "
     "[--script FILE [--check-screen]]";
 
 // False, with the reason in `error`, for an unknown option or one without its value.

@@ -1,6 +1,6 @@
 // vantelor-host: a host window that holds the control, as the payroll application does.
 //
-//   vantelor-host [-platform NAME] [--db PATH] [--user NAME] [--caregiver CODE]
+//   vantelor-host [-platform NAME] [--db NAME] [--user NAME] [--caregiver CODE]
 //                 [--script FILE [--check-screen]]
 //
 // It creates the control, hands it the database client, the database and the rights of

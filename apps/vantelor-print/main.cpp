@@ -8,7 +8,7 @@
 
 #include "component/state/procedure.h"
 #include "data/request_records.h"
-#include "data/sqlite_store.h"
+#include "data/store/open_database.h"
 #include "options.h"
 #include "payslip_keys.h"
 #include "printing/ostrel.h"
@@ -29,7 +29,7 @@ dba::DynArray KeyList(const std::vector<std::string>& keys) {
 }
 
 int Run(const Options& o) {
-  std::shared_ptr<dba::SqliteDatabase> db = dba::OpenSqliteDatabase(o.db, dba::OpenMode::kExisting);
+  std::shared_ptr<dba::AdminDatabase> db = dba::OpenNamedDatabase(o.db, dba::OpenMode::kExisting);
   const std::string user = text::Upper(o.user.empty() ? vantelor::Lire_NomUtilisateur() : o.user);
   const std::vector<std::string> keys =
       o.keys.empty() ? CaregiverKeys(*db, o.caregiver, o.from, o.to) : o.keys;
@@ -63,7 +63,7 @@ int Run(const Options& o) {
   printing::TempoGuard request(tempo, requestKey);
   std::int16_t status = 0;
   ostrel.SetDatabase(db);
-  ostrel.SetClient(std::make_shared<dba::SqliteClient>());
+  ostrel.SetClient(std::make_shared<dba::StoreClient>());
   ostrel.EditionBulletins(list, false, user, status, o.preprinted);
   request.Remove();
 

@@ -24,11 +24,14 @@ using ClientRef = std::shared_ptr<dba::Client>;
 using DatabaseRef = std::shared_ptr<dba::Database>;
 using RightsRef = std::shared_ptr<rights::UserRights>;
 
-// A database client of the embedded store.
+// A database client of both stores: the SQLite file and the PostgreSQL server.
 ClientRef NewClient();
-// Opens the existing database file at `path` through `client`; a missing or unreadable
-// file throws.
-DatabaseRef OpenDatabase(const ClientRef& client, const std::string& path);
+// Opens the existing database `name` through `client`: a postgresql:// (or postgres://)
+// URI opens the archive on a PostgreSQL server, with the credentials libpq finds (the URI,
+// PGPASSWORD, ~/.pgpass, a service file); anything else is the path of a SQLite file. A
+// missing or unreadable database, a server that cannot be reached or a database without
+// an archive throws; the message names the database without its password.
+DatabaseRef OpenDatabase(const ClientRef& client, const std::string& name);
 // The rights of `userName` (any case) as the database's DROITS file gives them: the
 // user sees the persons whose access codes the record USER*PALIMOR lists ("*" = all),
 // and nobody without such a record.

@@ -1,16 +1,18 @@
 // The public factories of the outside objects.
 #include "vantelor/objects.h"
 #include "component/state/procedure.h"
-#include "data/sqlite_store.h"
+#include "data/store/open_database.h"
 #include "rights/stored_rights.h"
 
 namespace vantelor {
 
-ClientRef NewClient() { return std::make_shared<dba::SqliteClient>(); }
+ClientRef NewClient() { return std::make_shared<dba::StoreClient>(); }
 
-DatabaseRef OpenDatabase(const ClientRef& client, const std::string& path) {
-  if (!client) throw dba::Error(dba::kBadArgument, "cannot open database " + path + ": no client");
-  return client->OpenDatabase(path);
+DatabaseRef OpenDatabase(const ClientRef& client, const std::string& name) {
+  if (!client)
+    throw dba::Error(dba::kBadArgument,
+                     "cannot open database " + dba::DisplayName(name) + ": no client");
+  return client->OpenDatabase(name);
 }
 
 RightsRef RightsForUser(const DatabaseRef& database, const std::string& userName) {

@@ -21,7 +21,7 @@ DictionaryItem NameItem(std::string_view indexFile, std::string_view name,
 
 }  // namespace
 
-void CreateArchiveFiles(SqliteDatabase& database) {
+void CreateArchiveFiles(AdminDatabase& database) {
   Transaction transaction(database);
   for (std::string_view name : files::kAll) database.CreateFile(name);
   database.DefineDictionaryItem(

@@ -7,6 +7,7 @@
 
 namespace dba {
 
+class AdminDatabase;
 class SqliteDatabase;
 
 namespace files {
@@ -40,7 +41,7 @@ inline constexpr std::string_view kNomPrenomAideArchBull = "NomPrenomAideArchBul
 
 // Creates every archive file that is missing and (re)defines the two dictionary items,
 // in one transaction. Existing records are kept.
-void CreateArchiveFiles(SqliteDatabase& database);
+void CreateArchiveFiles(AdminDatabase& database);
 
 // A new private in-memory database holding every archive file: the usual start of a test.
 std::shared_ptr<SqliteDatabase> NewMemoryArchive();

@@ -6,6 +6,7 @@
 // throw it with code kRecordNotFound.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,8 @@ class File : public std::enable_shared_from_this<File> {
   virtual const std::string& Name() const = 0;
   // The record stored under `key`; kRecordNotFound when there is none.
   virtual Record ReadRecord(std::string_view key) = 0;
+  // The record stored under `key`, or nothing when there is none (other faults throw).
+  virtual std::optional<Record> Find(std::string_view key);
   // A new, empty record for `key`, not yet written (no read is made).
   virtual Record NewRecord(std::string_view key) = 0;
   // Removes the record; kRecordNotFound when there is none.

@@ -133,6 +133,12 @@ void DictionaryIndex::IndexAll(const DictionaryItem& item) {
     Put(item, key, item.ValueFrom(item.sourceFile.empty() ? text : SourceText(item, key)));
 }
 
+void DictionaryIndex::FileCleared(std::string_view file) {
+  connection_.Cached("DELETE FROM vantelor_dictionary_values WHERE file = ?")->Bind(1, file).Run();
+  for (const DictionaryItem& item : items_)
+    if (item.sourceFile == file) IndexAll(item);
+}
+
 void DictionaryIndex::ReindexAll() {
   Load();
   for (const DictionaryItem& item : items_) IndexAll(item);

@@ -31,6 +31,8 @@ class DictionaryIndex {
   // After `key` of `file` was written with `text` (or erased, text nullopt).
   void RecordChanged(std::string_view file, std::string_view key,
                      const std::optional<std::string_view>& text);
+  // After every record of `file` was removed.
+  void FileCleared(std::string_view file);
   void ReindexAll();
 
  private:

@@ -15,6 +15,8 @@ inline constexpr std::uint32_t kBadSentence = 0x80040020;
 inline constexpr std::uint32_t kBadArgument = 0x80040030;
 inline constexpr std::uint32_t kBadNumber = 0x80040040;
 inline constexpr std::uint32_t kStorageFailure = 0x80040050;
+// A database server went away during the session; the next call connects again.
+inline constexpr std::uint32_t kConnectionLost = 0x80040060;
 
 class Error : public std::runtime_error {
  public:

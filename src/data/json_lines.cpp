@@ -4,10 +4,10 @@
 #include <ostream>
 #include <sstream>
 
+#include "data/admin_database.h"
 #include "data/dynamic_array.h"
 #include "data/error.h"
 #include "data/json_reader.h"
-#include "data/sqlite_store.h"
 #include "text/text.h"
 
 namespace dba {
@@ -122,7 +122,7 @@ std::string ToJsonLine(std::string_view file, std::string_view key, std::string_
   return out + "]}";
 }
 
-std::size_t ImportJsonLines(SqliteDatabase& database, std::string_view text, bool latin1) {
+std::size_t ImportJsonLines(AdminDatabase& database, std::string_view text, bool latin1) {
   const std::vector<JsonRecord> records = ParseJsonLines(text, latin1);
   for (const JsonRecord& r : records)  // every file checked before anything is written
     if (!database.HasFile(r.file))
@@ -139,7 +139,7 @@ std::size_t ImportJsonLines(SqliteDatabase& database, std::string_view text, boo
   return records.size();
 }
 
-std::size_t ImportJsonLinesFile(SqliteDatabase& database, const std::string& path, bool latin1) {
+std::size_t ImportJsonLinesFile(AdminDatabase& database, const std::string& path, bool latin1) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw Error(kBadArgument, "cannot read " + path);
   std::ostringstream content;
@@ -147,7 +147,7 @@ std::size_t ImportJsonLinesFile(SqliteDatabase& database, const std::string& pat
   return ImportJsonLines(database, content.str(), latin1);
 }
 
-void ExportJsonLines(SqliteDatabase& database, const std::vector<std::string>& files,
+void ExportJsonLines(AdminDatabase& database, const std::vector<std::string>& files,
                      std::ostream& out) {
   const std::vector<std::string> names = files.empty() ? database.FileNames() : files;
   for (const std::string& name : names)

@@ -12,7 +12,7 @@
 
 namespace dba {
 
-class SqliteDatabase;
+class AdminDatabase;
 
 struct JsonRecord {
   std::string file;
@@ -33,13 +33,13 @@ std::string ToJsonLine(std::string_view file, std::string_view key, std::string_
 // Writes every record of `text` into `database`, all or nothing: a bad line or a file
 // the database does not hold (kFileNotFound) rejects the whole import, naming the line,
 // and nothing is written. Returns the number of records written.
-std::size_t ImportJsonLines(SqliteDatabase& database, std::string_view text, bool latin1 = false);
+std::size_t ImportJsonLines(AdminDatabase& database, std::string_view text, bool latin1 = false);
 // Reads a whole file and imports it; kBadArgument when it cannot be read.
-std::size_t ImportJsonLinesFile(SqliteDatabase& database, const std::string& path,
+std::size_t ImportJsonLinesFile(AdminDatabase& database, const std::string& path,
                                 bool latin1 = false);
 // Every record of `files` (every file of the database when empty), one line each, in
 // file then key order. kFileNotFound for a file the database does not hold.
-void ExportJsonLines(SqliteDatabase& database, const std::vector<std::string>& files,
+void ExportJsonLines(AdminDatabase& database, const std::vector<std::string>& files,
                      std::ostream& out);
 
 }  // namespace dba

@@ -1,6 +1,7 @@
 #include "data/sqlite_handle.h"
 
 #include "data/error.h"
+#include "data/sentence_sql.h"
 
 namespace dba::sqlite {
 
@@ -9,14 +10,7 @@ void Fail(sqlite3* db, std::string_view what) {
               std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "no database"));
 }
 
-std::string Quoted(std::string_view identifier) {
-  std::string out = "\"";
-  for (char c : identifier) {
-    if (c == '"') out += '"';
-    out += c;
-  }
-  return out + "\"";
-}
+std::string Quoted(std::string_view identifier) { return QuotedIdentifier(identifier); }
 
 Statement::Statement(sqlite3* db, std::string_view sql) {
   if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr) !=

@@ -6,8 +6,8 @@
 
 #include "data/dictionary_index.h"
 #include "data/sql_functions.h"
-#include "data/sqlite_file.h"
 #include "data/sqlite_handle.h"
+#include "data/store_file.h"
 
 namespace dba {
 
@@ -20,16 +20,7 @@ namespace {
 constexpr int kSchemaVersion = 1;
 constexpr int kBusyTimeoutMs = 30000;
 
-bool IsValidFileName(std::string_view name) {
-  if (name.empty() || name.size() > 64) return false;
-  std::string lower(name.substr(0, 9));
-  std::transform(lower.begin(), lower.end(), lower.begin(), ::tolower);
-  if (lower.rfind("vantelor_", 0) == 0 || lower.rfind("sqlite_", 0) == 0) return false;
-  return std::all_of(name.begin(), name.end(), [](char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '-';
-  });
-}
+std::string SavepointName(int depth) { return "vantelor_" + std::to_string(depth); }
 
 bool FileExists(const std::string& path) {
   struct stat info;
@@ -113,8 +104,7 @@ std::vector<std::string> SqliteDatabase::FileNames() {
 }
 
 void SqliteDatabase::CreateFile(std::string_view name) {
-  if (!IsValidFileName(name))
-    throw Error(kBadArgument, "\"" + std::string(name) + "\" is not a valid file name");
+  CheckNewFileName(name, FileNames());
   if (HasFile(name)) return;
   Transaction transaction(*this);
   connection_->Execute("CREATE TABLE IF NOT EXISTS " + Quoted(name) +
@@ -126,7 +116,7 @@ void SqliteDatabase::CreateFile(std::string_view name) {
 
 std::shared_ptr<File> SqliteDatabase::OpenFile(std::string_view name) {
   RequireFile(name);
-  return std::make_shared<SqliteFile>(shared_from_this(), std::string(name));
+  return std::make_shared<StoreFile>(shared_from_this(), std::string(name));
 }
 
 long long SqliteDatabase::RecordCount(std::string_view file) {
@@ -136,12 +126,19 @@ long long SqliteDatabase::RecordCount(std::string_view file) {
   return s->ColumnInt(0);
 }
 
-void SqliteDatabase::ForEachRecord(
-    std::string_view file, const std::function<void(std::string_view, std::string_view)>& visit) {
+void SqliteDatabase::ForEachRecord(std::string_view file, const RecordVisitor& visit) {
   RequireFile(file);
   sqlite::Statement s(connection_->Handle(),
                       "SELECT key, record FROM " + Quoted(file) + " ORDER BY key");
   while (s.Step()) visit(s.ColumnView(0), s.ColumnView(1));
+}
+
+void SqliteDatabase::ClearFile(std::string_view file) {
+  RequireFile(file);
+  Transaction transaction(*this);
+  connection_->Execute("DELETE FROM " + Quoted(file));
+  dictionaries_->FileCleared(file);
+  transaction.Commit();
 }
 
 bool SqliteDatabase::ReadText(std::string_view file, std::string_view key, std::string& text) {
@@ -154,10 +151,7 @@ bool SqliteDatabase::ReadText(std::string_view file, std::string_view key, std::
 
 void SqliteDatabase::Write(std::string_view file, std::string_view key, std::string_view text) {
   RequireFile(file);
-  if (key.empty())
-    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": empty key");
-  if (key.find_first_of("\xFE\xFD\xFC") != std::string_view::npos)
-    throw Error(kBadArgument, "cannot write to " + std::string(file) + ": key holds a mark");
+  CheckWrittenKey(file, key);
   Transaction transaction(*this);
   connection_->Cached("INSERT OR REPLACE INTO " + Quoted(file) + "(key, record) VALUES(?, ?)")
       ->Bind(1, key)
@@ -196,43 +190,47 @@ void SqliteDatabase::Reindex() {
   transaction.Commit();
 }
 
-Transaction::Transaction(SqliteDatabase& database) : database_(database) {
-  if (database_.transactionDepth_ == 0) {
-    database_.connection_->Execute("BEGIN IMMEDIATE");
+void SqliteDatabase::GrantClerk(std::string_view role) {
+  throw Error(kBadArgument, "cannot grant rights to " + std::string(role) + " on " + path_ +
+                                ": a SQLite file has no roles (give clerks read-only access to "
+                                "the file instead)");
+}
+
+void SqliteDatabase::BeginTransaction() {
+  if (transactionDepth_ == 0) {
+    connection_->Execute("BEGIN IMMEDIATE");
     // Another process may have changed the dictionary since we last looked.
     try {
-      database_.dictionaries_->Load();
+      dictionaries_->Load();
     } catch (...) {
-      database_.connection_->Execute("ROLLBACK");
+      connection_->Execute("ROLLBACK");
       throw;
     }
   } else {
-    savepoint_ = "vantelor_" + std::to_string(++database_.savepointCounter_);
-    database_.connection_->Execute("SAVEPOINT " + savepoint_);
+    connection_->Execute("SAVEPOINT " + SavepointName(transactionDepth_));
   }
-  ++database_.transactionDepth_;
+  ++transactionDepth_;
 }
 
-Transaction::~Transaction() {
-  if (done_) return;
-  --database_.transactionDepth_;
+void SqliteDatabase::CommitTransaction() {
+  const int depth = transactionDepth_ - 1;
+  connection_->Execute(depth == 0 ? "COMMIT" : "RELEASE " + SavepointName(depth));
+  transactionDepth_ = depth;
+}
+
+void SqliteDatabase::RollbackTransaction() noexcept {
+  const int depth = --transactionDepth_;
   try {
-    if (savepoint_.empty()) {
-      database_.connection_->Execute("ROLLBACK");
+    if (depth == 0) {
+      connection_->Execute("ROLLBACK");
     } else {
-      database_.connection_->Execute("ROLLBACK TO " + savepoint_ + "; RELEASE " + savepoint_);
+      const std::string name = SavepointName(depth);
+      connection_->Execute("ROLLBACK TO " + name + "; RELEASE " + name);
     }
   } catch (...) {
-    // Nothing more can be done from a destructor; SQLite has already undone the
-    // transaction when the rollback itself fails.
+    // Nothing more can be done here; SQLite has already undone the transaction when the
+    // rollback itself fails.
   }
-}
-
-void Transaction::Commit() {
-  if (done_) return;
-  database_.connection_->Execute(savepoint_.empty() ? "COMMIT" : "RELEASE " + savepoint_);
-  done_ = true;
-  --database_.transactionDepth_;
 }
 
 }  // namespace dba

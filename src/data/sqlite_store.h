@@ -12,13 +12,11 @@
 //
 // Every method may throw dba::Error (kStorageFailure for SQLite failures).
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "data/database.h"
-#include "data/dictionary.h"
+#include "data/admin_database.h"
 
 namespace dba {
 
@@ -28,12 +26,7 @@ class Connection;
 class DictionaryIndex;
 struct Sentence;
 
-enum class OpenMode {
-  kCreate,   // make the database file when it is missing
-  kExisting  // kStorageFailure when the file is missing
-};
-
-class SqliteDatabase : public Database, public std::enable_shared_from_this<SqliteDatabase> {
+class SqliteDatabase : public AdminDatabase, public std::enable_shared_from_this<SqliteDatabase> {
  public:
   // Use OpenSqliteDatabase; the constructor is public only for make_shared.
   struct Private;
@@ -43,41 +36,43 @@ class SqliteDatabase : public Database, public std::enable_shared_from_this<Sqli
   SqliteDatabase& operator=(const SqliteDatabase&) = delete;
 
   const std::string& Path() const { return path_; }
+  const std::string& DisplayName() const override { return path_; }
 
   std::shared_ptr<File> OpenFile(std::string_view name) override;
   DynArray ExecuteSentence(std::string_view command, std::string_view options = "") override;
 
-  // Creates an empty file (nothing happens when it exists). Names are letters, digits,
-  // '_' and '-'; kBadArgument otherwise.
-  void CreateFile(std::string_view name);
-  bool HasFile(std::string_view name);
-  std::vector<std::string> FileNames();
-  long long RecordCount(std::string_view file);
-  // Calls `visit(key, text)` for every record of `file`, in key order.
-  void ForEachRecord(std::string_view file,
-                     const std::function<void(std::string_view, std::string_view)>& visit);
+  void CreateFile(std::string_view name) override;
+  bool HasFile(std::string_view name) override;
+  std::vector<std::string> FileNames() override;
+  long long RecordCount(std::string_view file) override;
+  void ForEachRecord(std::string_view file, const RecordVisitor& visit) override;
+  void ClearFile(std::string_view file) override;
 
-  // Adds or replaces a dictionary item and indexes every record of its file at once.
-  // kFileNotFound when its file or source file does not exist.
-  void DefineDictionaryItem(const DictionaryItem& item);
-  std::vector<DictionaryItem> DictionaryItems(std::string_view file);
-  // Recomputes every dictionary index (after records were changed outside this library,
-  // for instance with the sqlite3 shell).
-  void Reindex();
+  void DefineDictionaryItem(const DictionaryItem& item) override;
+  std::vector<DictionaryItem> DictionaryItems(std::string_view file) override;
+  // Also after edits made with the sqlite3 shell.
+  void Reindex() override;
 
-  // The keys a query sentence selects, in its order; see query_sentence.h.
-  std::vector<std::string> SelectKeys(std::string_view sentence);
+  std::vector<std::string> SelectKeys(std::string_view sentence) override;
   std::vector<std::string> SelectKeys(const Sentence& sentence);
 
-  // The storage primitives behind File, also used by bulk loaders.
-  bool ReadText(std::string_view file, std::string_view key, std::string& text);
-  void Write(std::string_view file, std::string_view key, std::string_view text);
-  bool Erase(std::string_view file, std::string_view key);
+  bool ReadText(std::string_view file, std::string_view key, std::string& text) override;
+  void Write(std::string_view file, std::string_view key, std::string_view text) override;
+  bool Erase(std::string_view file, std::string_view key) override;
+
+  // A SQLite file has no roles: always kBadArgument.
+  void GrantClerk(std::string_view role) override;
 
   sqlite::Connection& Connection() { return *connection_; }
 
+ protected:
+  // The outermost transaction takes the write lock at once (BEGIN IMMEDIATE), waiting for
+  // another writer up to the busy timeout.
+  void BeginTransaction() override;
+  void CommitTransaction() override;
+  void RollbackTransaction() noexcept override;
+
  private:
-  friend class Transaction;
   void RequireFile(std::string_view name);
   void RequireItems(const Sentence& sentence);
   void LoadCatalog();
@@ -87,25 +82,6 @@ class SqliteDatabase : public Database, public std::enable_shared_from_this<Sqli
   std::unique_ptr<DictionaryIndex> dictionaries_;
   std::vector<std::string> files_;  // sorted catalog cache
   int transactionDepth_ = 0;
-  int savepointCounter_ = 0;
-};
-
-// Groups writes into one all-or-nothing transaction: Commit() makes them durable,
-// leaving the scope without Commit() (an exception) undoes them. Transactions nest
-// (an inner one is a savepoint). The outermost one takes the write lock at once
-// (BEGIN IMMEDIATE), waiting for another writer up to the busy timeout.
-class Transaction {
- public:
-  explicit Transaction(SqliteDatabase& database);
-  ~Transaction();
-  Transaction(const Transaction&) = delete;
-  Transaction& operator=(const Transaction&) = delete;
-  void Commit();
-
- private:
-  SqliteDatabase& database_;
-  std::string savepoint_;  // empty for the outermost transaction
-  bool done_ = false;
 };
 
 // Opens the database at `path` (":memory:" = a new private in-memory database,

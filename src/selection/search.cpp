@@ -2,8 +2,8 @@
 
 #include "component/state/procedure.h"
 #include "data/archive_key.h"
+#include "data/error.h"
 #include "data/index_record.h"
-#include "data/step.h"
 #include "selection/key_list.h"
 #include "selection/person_access.h"
 #include "selection/search_tally.h"
@@ -90,11 +90,20 @@ void SelectionScreen::Cmd_Recherche_Click() {
 }
 
 void SelectionScreen::Rechercher() {
-  // A database error ends the search where it stands; the screen keeps what it got.
+  // A database error ends the search where it stands; the screen keeps what it got. A
+  // server gone away is the exception: it reaches the host, which tells the clerk, for a
+  // search that silently stops would read as "no payslip".
+  const auto etape = [this](const std::string& etre) {
+    try {
+      Recherche_Bulletin(etre);
+    } catch (const dba::Error& e) {
+      if (e.code() == dba::kConnectionLost) throw;
+    }
+  };
   if (!Txt_CodeAidant.Text().empty()) {
-    dba::RunStep([&] { Recherche_Bulletin("AIDANT"); });
+    etape("AIDANT");
   } else if (!Txt_CodeAide.Text().empty()) {
-    dba::RunStep([&] { Recherche_Bulletin("AIDE"); });
+    etape("AIDE");
   }
 }
 

@@ -14,7 +14,7 @@
 #include "data/error.h"
 #include "data/record_text.h"
 #include "data/request_records.h"
-#include "data/sqlite_store.h"
+#include "data/admin_database.h"
 #include "text/text.h"
 
 namespace dba::demo {
@@ -40,7 +40,7 @@ void AddToIndex(IndexRecords& index, const std::string& code, int year, int mont
 
 class Seeder {
  public:
-  Seeder(SqliteDatabase& database, const DemoOptions& options)
+  Seeder(AdminDatabase& database, const DemoOptions& options)
       : db_(database), options_(options), random_(options.seed * 0x2545F4914F6CDD1DULL + 1) {}
 
   DemoSummary Run(const DemoProgress& progress);
@@ -59,7 +59,7 @@ class Seeder {
   void WriteContract(const Contract& c);
   void WriteIndex(std::string_view file, const IndexRecords& index);
 
-  SqliteDatabase& db_;
+  AdminDatabase& db_;
   DemoOptions options_;
   Random random_;
   std::optional<Transaction> transaction_;
@@ -205,7 +205,7 @@ DemoSummary Seeder::Run(const DemoProgress& progress) {
 
 }  // namespace
 
-DemoSummary SeedDemoArchive(SqliteDatabase& database, const DemoOptions& options,
+DemoSummary SeedDemoArchive(AdminDatabase& database, const DemoOptions& options,
                             const DemoProgress& progress) {
   if (options.scale < 0 || options.scale > 20000)
     throw Error(kBadArgument, "scale " + std::to_string(options.scale) + " is out of 0..20000");

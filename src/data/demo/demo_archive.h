@@ -16,7 +16,7 @@
 
 namespace dba {
 
-class SqliteDatabase;
+class AdminDatabase;
 
 namespace demo {
 
@@ -39,7 +39,7 @@ using DemoProgress = std::function<void(int, int)>;
 // payslip yet (kBadArgument otherwise; kBadArgument for a scale out of range).
 // Writes are grouped in large transactions; a failure part-way leaves the records of
 // the transactions already committed.
-DemoSummary SeedDemoArchive(SqliteDatabase& database, const DemoOptions& options,
+DemoSummary SeedDemoArchive(AdminDatabase& database, const DemoOptions& options,
                             const DemoProgress& progress = {});
 
 }  // namespace demo

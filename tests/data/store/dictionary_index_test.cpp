@@ -1,23 +1,27 @@
+// Dictionary items and their value index, on both stores: kept in the transaction of the
+// record or civil record they read.
 #include <gtest/gtest.h>
 
-#include "data/archive_files.h"
 #include "data/record_text.h"
-#include "data/sqlite_handle.h"
-#include "data/sqlite_store.h"
+#include "store_fixture.h"
 
 namespace {
 
 using dba::RecordText;
 
-std::vector<std::string> ByName(dba::SqliteDatabase& db, const std::string& prefix) {
+template <typename Store>
+class DictionaryIndexTest : public storetest::StoreTest<Store> {};
+TYPED_TEST_SUITE(DictionaryIndexTest, storetest::Stores);
+
+std::vector<std::string> ByName(dba::AdminDatabase& db, const std::string& prefix) {
   return db.SelectKeys("SSELECT AIDANTSARCHIVEBULL AVEC NomPrenomAidantArchBull = \"" + prefix +
                        "]\" PAR NomPrenomAidantArchBull PAR 0");
 }
 
 using Keys = std::vector<std::string>;
 
-TEST(DictionaryIndexTest, IsDefinedAsDataInTheDatabase) {
-  auto db = dba::NewMemoryArchive();
+TYPED_TEST(DictionaryIndexTest, IsDefinedAsDataInTheDatabase) {
+  auto db = this->NewArchive();
   const auto items = db->DictionaryItems("AIDANTSARCHIVEBULL");
   ASSERT_EQ(items.size(), 1u);
   EXPECT_EQ(items[0].name, "NomPrenomAidantArchBull");
@@ -25,8 +29,8 @@ TEST(DictionaryIndexTest, IsDefinedAsDataInTheDatabase) {
   EXPECT_EQ(items[0].attributes, (std::vector<int>{2, 3}));
 }
 
-TEST(DictionaryIndexTest, FollowsCivilRecordChangesInEitherOrder) {
-  auto db = dba::NewMemoryArchive();
+TYPED_TEST(DictionaryIndexTest, FollowsCivilRecordChangesInEitherOrder) {
+  auto db = this->NewArchive();
   auto index = db->OpenFile("AIDANTSARCHIVEBULL");
   auto civil = db->OpenFile("CIVILAIDANT");
   index->WriteRecord("000122003", "");  // before its civil record exists
@@ -50,8 +54,8 @@ TEST(DictionaryIndexTest, FollowsCivilRecordChangesInEitherOrder) {
   EXPECT_EQ(ByName(*db, "").size(), 2u);
 }
 
-TEST(DictionaryIndexTest, RolledBackWriteLeavesTheIndexAsItWas) {
-  auto db = dba::NewMemoryArchive();
+TYPED_TEST(DictionaryIndexTest, RolledBackWriteLeavesTheIndexAsItWas) {
+  auto db = this->NewArchive();
   auto civil = db->OpenFile("CIVILAIDANT");
   civil->WriteRecord("00012", RecordText({{""}, {"DUPONT"}, {"Marie"}}));
   db->OpenFile("AIDANTSARCHIVEBULL")->WriteRecord("000122003", "");
@@ -63,20 +67,25 @@ TEST(DictionaryIndexTest, RolledBackWriteLeavesTheIndexAsItWas) {
   EXPECT_EQ(ByName(*db, "MARTIN"), Keys{});
 }
 
-TEST(DictionaryIndexTest, ReindexRepairsChangesMadeBehindTheStore) {
-  auto db = dba::NewMemoryArchive();
+TYPED_TEST(DictionaryIndexTest, ReindexRepairsChangesMadeBehindTheStore) {
+  auto db = this->NewArchive();
   db->OpenFile("CIVILAIDANT")->WriteRecord("00012", RecordText({{""}, {"DUPONT"}, {"M"}}));
   db->OpenFile("AIDANTSARCHIVEBULL")->WriteRecord("000122003", "");
-  // As the sqlite3 shell would: the index table does not hear of it.
-  db->Connection().Execute(
-      "UPDATE CIVILAIDANT SET record = replace(record, 'DUPONT', 'DURAND') WHERE key = '00012'");
+  // As a shell would: the index table does not hear of it.
+  this->EditBehindTheStore("CIVILAIDANT", "00012", "DUPONT", "DURAND");
   EXPECT_EQ(ByName(*db, "DURAND"), Keys{});
   db->Reindex();
   EXPECT_EQ(ByName(*db, "DURAND"), Keys{"000122003"});
+  db->ClearFile("CIVILAIDANT");  // the names go with the civil records
+  EXPECT_EQ(ByName(*db, "DURAND"), Keys{});
+  EXPECT_EQ(ByName(*db, ""), Keys{"000122003"});
 }
 
-TEST(DictionaryIndexTest, DefiningAnItemIndexesExistingRecords) {
-  auto db = dba::NewMemoryArchive();
+// Another workstation, which opened the database before the item existed, indexes its
+// writes too.
+TYPED_TEST(DictionaryIndexTest, DefiningAnItemIndexesExistingRecordsAndLaterOnes) {
+  auto db = this->NewArchive();
+  auto other = dba::OpenNamedDatabase(this->Name());
   auto association = db->OpenFile("ASSOCIATION");
   association->WriteRecord("A01", RecordText({{"aide et vie"}}));
   association->WriteRecord("A02", RecordText({{"Bien chez soi"}}));
@@ -87,7 +96,8 @@ TEST(DictionaryIndexTest, DefiningAnItemIndexesExistingRecords) {
   item.upper = true;
   db->DefineDictionaryItem(item);
   EXPECT_EQ(db->SelectKeys("SSELECT ASSOCIATION AVEC Nom = \"BIEN]\""), Keys{"A02"});
-  EXPECT_EQ(db->SelectKeys("SSELECT ASSOCIATION PAR-DECR Nom"), (Keys{"A02", "A01"}));
+  other->OpenFile("ASSOCIATION")->WriteRecord("A03", RecordText({{"Avec vous"}}));
+  EXPECT_EQ(db->SelectKeys("SSELECT ASSOCIATION PAR-DECR Nom"), (Keys{"A02", "A03", "A01"}));
   item.sourceFile = "NOSUCHFILE";
   EXPECT_THROW(db->DefineDictionaryItem(item), dba::Error);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Internal to the store: the file handle OpenFile returns.
+// Internal to the stores: the file handle OpenFile returns, the same for both stores. It
+// checks its arguments and leaves the storage to the database's primitives.
 
 #include <memory>
 #include <string>
@@ -8,20 +9,21 @@
 
 namespace dba {
 
-class SqliteDatabase;
+class AdminDatabase;
 
-class SqliteFile : public File {
+class StoreFile : public File {
  public:
-  SqliteFile(std::shared_ptr<SqliteDatabase> database, std::string name);
+  StoreFile(std::shared_ptr<AdminDatabase> database, std::string name);
 
   const std::string& Name() const override { return name_; }
   Record ReadRecord(std::string_view key) override;
+  std::optional<Record> Find(std::string_view key) override;
   Record NewRecord(std::string_view key) override;
   void DeleteRecord(std::string_view key) override;
   void WriteRecord(std::string_view key, std::string_view text) override;
 
  private:
-  std::shared_ptr<SqliteDatabase> database_;
+  std::shared_ptr<AdminDatabase> database_;
   std::string name_;
 };
 
