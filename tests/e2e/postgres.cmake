@@ -12,12 +12,16 @@ find_program(VANTELOR_CREATEUSER createuser HINTS ${pg_bins})
 foreach(script IN LISTS scripts)
   get_filename_component(name ${script} NAME_WE)
   set(work ${CMAKE_CURRENT_BINARY_DIR}/server_${name})
+  set(data "")
+  if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/${name}.jsonl)
+    set(data -DDATA=${CMAKE_CURRENT_LIST_DIR}/${name}.jsonl)
+  endif()
   add_test(NAME e2e_server_${name}
            COMMAND ${CMAKE_COMMAND} -DHOST=$<TARGET_FILE:vantelor-host>
                    -DTOOL=$<TARGET_FILE:vantelor-db> -DSEED=${VANTELOR_E2E_SEED} -DWORK=${work}
                    -DSCRIPT=${script} -DCLUSTER=${cluster_state}
                    -DCREATEDB=${VANTELOR_CREATEDB} -DDROPDB=${VANTELOR_DROPDB}
-                   -DDATABASE=e2e_${name}
+                   -DDATABASE=e2e_${name} ${data}
                    -P ${CMAKE_CURRENT_LIST_DIR}/postgres/run_on_server.cmake)
   set_tests_properties(e2e_server_${name} PROPERTIES
     FIXTURES_REQUIRED "vantelor_e2e_db;vantelor_cluster" LABELS e2e TIMEOUT 120

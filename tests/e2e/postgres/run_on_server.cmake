@@ -1,6 +1,6 @@
 # cmake -DHOST=vantelor-host -DTOOL=vantelor-db -DSEED=demo.db -DWORK=dir -DSCRIPT=file
 #       -DCLUSTER=state-file -DCREATEDB=createdb -DDROPDB=dropdb -DDATABASE=name
-#       -P run_on_server.cmake
+#       [-DDATA=records.jsonl] -P run_on_server.cmake
 # Runs one script through vantelor-host on a copy of the demo database in a new database
 # of the test cluster, dropped at the end whatever happened.
 file(STRINGS ${CLUSTER} cluster LIMIT_COUNT 1)
@@ -16,6 +16,11 @@ if(NOT rc EQUAL 0)
 endif()
 execute_process(COMMAND ${TOOL} --db ${SEED} copy --to ${uri}
                 RESULT_VARIABLE copied OUTPUT_VARIABLE copy_out ERROR_VARIABLE copy_err)
+# Records a script needs beyond the demo archive go into its copy, as on SQLite.
+if(copied EQUAL 0 AND DATA)
+  execute_process(COMMAND ${TOOL} --db ${uri} import ${DATA}
+                  RESULT_VARIABLE copied OUTPUT_QUIET ERROR_VARIABLE copy_err)
+endif()
 set(rc 1)
 if(copied EQUAL 0)
   execute_process(COMMAND ${HOST} -platform offscreen --db ${uri} --user demo --script ${SCRIPT}
