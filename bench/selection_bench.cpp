@@ -15,7 +15,7 @@
 #include <utility>
 
 #include "bench_support.h"
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/sqlite_store.h"
 #include "rights/rights.h"
 #include "selection/selection_screen.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/request_records.h"
 #include "data/sqlite_store.h"
 #include "options.h"

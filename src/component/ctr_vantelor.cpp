@@ -2,7 +2,7 @@
 #include <atomic>
 
 #include "component/control_impl.h"
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "help/context_ids.h"
 
 namespace vantelor {

@@ -1,6 +1,6 @@
 // The public factories of the outside objects.
 #include "vantelor/objects.h"
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/sqlite_store.h"
 #include "rights/stored_rights.h"
 

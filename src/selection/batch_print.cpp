@@ -1,7 +1,7 @@
 // Imprimer: every payslip of the listing printed again in one request, after one
 // confirmation naming the persons and the period.
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/request_records.h"
 #include "printing/print_request.h"
 #include "selection/selection_screen.h"

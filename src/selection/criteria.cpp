@@ -4,7 +4,7 @@
 #include <charconv>
 #include <initializer_list>
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/conversion.h"
 #include "data/step.h"
 #include "help/context_ids.h"

@@ -1,6 +1,6 @@
 #include "selection/selection_screen.h"
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/civil_record.h"
 #include "data/employer_records.h"
 #include "data/step.h"

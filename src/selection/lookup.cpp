@@ -3,7 +3,7 @@
 // procedure below is written once for both.
 #include <algorithm>
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "selection/name_search.h"
 #include "selection/selection_screen.h"
 #include "text/text.h"

@@ -1,6 +1,6 @@
 #include "selection/person_access.h"
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/civil_record.h"
 #include "text/text.h"
 

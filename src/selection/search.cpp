@@ -1,6 +1,6 @@
 #include "selection/selection_screen.h"
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/archive_key.h"
 #include "data/index_record.h"
 #include "data/step.h"

@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 #include "data/dynamic_array.h"
 #include "printing/ostrel.h"
 #include "ui/controls.h"

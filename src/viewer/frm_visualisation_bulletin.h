@@ -14,7 +14,7 @@
 
 #include <cstdint>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 #include "printing/ostrel.h"
 #include "ui/controls.h"
 #include "ui/form.h"

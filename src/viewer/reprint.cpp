@@ -1,7 +1,7 @@
 // Edition: the payslip shown printed again. Every step runs with errors ignored, as the
 // viewer's print request is meant to: a failing step is skipped and the next one runs.
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/request_records.h"
 #include "data/step.h"
 #include "printing/print_request.h"

@@ -5,7 +5,7 @@
 
 #include "component/control_impl.h"
 #include "component/recording_objects.h"
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "ui/test_desktop.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 #include "support/archive_fixture.h"
 #include "support/failing_database.h"
 #include "support/payslip_record.h"

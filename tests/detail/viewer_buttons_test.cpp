@@ -1,6 +1,6 @@
 // "Détail" and "Compléments" pressed in the viewer over the example and demo payslips.
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/demo/demo_archive.h"
 #include "detail/frm_complement.h"
 #include "detail/frm_detail_bs.h"

@@ -2,7 +2,7 @@
 // one print request with every listed payslip.
 #include <gtest/gtest.h>
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/request_records.h"
 #include "data/sqlite_store.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/sqlite_store.h"
 #include "rights/rights.h"

@@ -1,5 +1,5 @@
 // Edition in the viewer: the payslip shown printed again, every step with errors ignored.
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/request_records.h"
 #include "data/sqlite_store.h"

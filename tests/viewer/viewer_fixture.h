@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 #include "support/payslip_record.h"
 #include "ui/test_desktop.h"
 #include "viewer/frm_visualisation_bulletin.h"
