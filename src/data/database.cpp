@@ -7,6 +7,15 @@ void Record::DBWrite() const {
   file_->WriteRecord(Key(), Text());
 }
 
+std::optional<Record> File::Find(std::string_view key) {
+  try {
+    return ReadRecord(key);
+  } catch (const Error& e) {
+    if (!e.IsRecordNotFound()) throw;
+    return std::nullopt;
+  }
+}
+
 std::string QueryCommand(std::string_view sentence, std::string_view file) {
   DynArray command;
   command.Set(1, sentence);

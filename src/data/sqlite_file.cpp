@@ -16,9 +16,15 @@ SqliteFile::SqliteFile(std::shared_ptr<SqliteDatabase> database, std::string nam
     : database_(std::move(database)), name_(std::move(name)) {}
 
 Record SqliteFile::ReadRecord(std::string_view key) {
+  std::optional<Record> record = Find(key);
+  if (!record) NotFound(name_, key);
+  return std::move(*record);
+}
+
+std::optional<Record> SqliteFile::Find(std::string_view key) {
   if (key.empty()) throw Error(kBadArgument, "cannot read from " + name_ + ": empty key");
   std::string text;
-  if (!database_->ReadText(name_, key, text)) NotFound(name_, key);
+  if (!database_->ReadText(name_, key, text)) return std::nullopt;
   return Record(shared_from_this(), std::string(key), std::move(text));
 }
 

@@ -16,6 +16,7 @@ class SqliteFile : public File {
 
   const std::string& Name() const override { return name_; }
   Record ReadRecord(std::string_view key) override;
+  std::optional<Record> Find(std::string_view key) override;
   Record NewRecord(std::string_view key) override;
   void DeleteRecord(std::string_view key) override;
   void WriteRecord(std::string_view key, std::string_view text) override;
