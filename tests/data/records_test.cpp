@@ -83,18 +83,7 @@ TEST_F(RecordsTest, DetailCalculGroups) {
 
 TEST(RequestRecordsTest, TempoAndDroits) {
   EXPECT_EQ(dba::TempoKey("dupont"), "ARCHIVEBULLDUPONT");
-  const std::vector<std::string> keys = {"0001200120030300101", "00012002201904A01"};
-  EXPECT_EQ(dba::TempoArchiveKeys(DynArray(dba::TempoText(keys))), keys);
-  EXPECT_EQ(dba::DroitsKey("demo", "PALIMOR"), "DEMO*PALIMOR");
-
-  const DynArray some(RecordText({{"S01", "S02"}}));
-  EXPECT_TRUE(dba::DroitsView(some).Allows("S01"));
-  EXPECT_FALSE(dba::DroitsView(some).Allows("S03"));
-  EXPECT_FALSE(dba::DroitsView(some).Allows(""));
-  const DynArray all(RecordText({{"*"}}));
-  EXPECT_TRUE(dba::DroitsView(all).Allows("S99"));
-  EXPECT_TRUE(dba::DroitsView(all).Allows(""));
-  EXPECT_FALSE(dba::DroitsView(DynArray()).Allows("S01"));
+  EXPECT_EQ(dba::DroitsKey("demo", "palimor"), "DEMO*PALIMOR");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/archive_files.h"
+#include "data/request_records.h"
 #include "data/sqlite_store.h"
 
 namespace {
@@ -42,7 +43,7 @@ TEST_F(StoredRightsTest, UserSeesTheCodesOfItsRecordForTheFunction) {
 }
 
 TEST_F(StoredRightsTest, KeyIsTheUserAndTheFunctionInCapitals) {
-  EXPECT_EQ(rights::DroitsKey("démo", "palimor"), "DÉMO*PALIMOR");
+  EXPECT_EQ(dba::DroitsKey("démo", "palimor"), "DÉMO*PALIMOR");
   Allow("DÉMO*PALIMOR", {"A01"});
   EXPECT_TRUE(Sees("démo", "A01"));
 }
