@@ -19,9 +19,9 @@
 #include <iostream>
 
 #include "component/control_impl.h"
-#include "demo_database.h"
 #include "host_options.h"
 #include "ui/qt/qt_script.h"
+#include "vantelor/demo.h"
 #include "vantelor/qt_embedding.h"
 #include "vantelor/vantelor.h"
 
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   try {
     if (options.db.empty()) {
       options.db = host::DefaultDatabase();
-      host::EnsureDemoDatabase(options.db);
+      vantelor::EnsureDemoDatabase(options.db);
     }
   } catch (const std::exception& e) {
     std::cerr << "cannot create the demo database " << options.db << ": " << e.what() << '\n';

@@ -32,12 +32,15 @@ class PrintRequestTest : public ::testing::Test {
 
 TEST_F(PrintRequestTest, WriteTempoPutsOneKeyPerValueAndAlwaysLetsGoOfTheSharedRecord) {
   dba::Record holder;
-  WriteTempo(*tempo_, "ARCHIVEBULLABC", List({"K1", "K2", "K3"}), holder);
-  EXPECT_EQ(tempo_->ReadRecord("ARCHIVEBULLABC").Text(), "K1\xFDK2\xFDK3");
-  EXPECT_TRUE(holder.Key().empty() && holder.Empty());
+  {
+    PrintRequest request(tempo_, "ABC", {"K1", "K2", "K3"}, holder);
+    EXPECT_EQ(tempo_->ReadRecord("ARCHIVEBULLABC").Text(), "K1\xFDK2\xFDK3");
+    EXPECT_TRUE(holder.Key().empty() && holder.Empty());
+  }
+  EXPECT_FALSE(Exists("ARCHIVEBULLABC"));
   db_->FailWhen([](const Call& c) { return c.op == "write"; });
   dba::Record failed;
-  EXPECT_THROW(WriteTempo(*tempo_, "ARCHIVEBULLXYZ", List({"K1"}), failed), dba::Error);
+  EXPECT_THROW(PrintRequest(tempo_, "XYZ", {"K1"}, failed), dba::Error);
   EXPECT_TRUE(failed.Empty());
   db_->FailWhen(nullptr);
   EXPECT_FALSE(Exists("ARCHIVEBULLXYZ"));

@@ -1,4 +1,5 @@
-#include "demo_database.h"
+// The demo archive as a file, for hosts (vantelor/demo.h).
+#include "vantelor/demo.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -7,7 +8,7 @@
 #include "data/demo/demo_archive.h"
 #include "data/sqlite_store.h"
 
-namespace host {
+namespace vantelor {
 
 void EnsureDemoDatabase(const std::string& path) {
   namespace fs = std::filesystem;
@@ -28,4 +29,4 @@ void EnsureDemoDatabase(const std::string& path) {
   fs::rename(building, target);
 }
 
-}  // namespace host
+}  // namespace vantelor
