@@ -29,15 +29,14 @@ class DispatchError : public std::runtime_error {
   // kBadParamCount: "Init takes 0 argument(s), not 1".
   static DispatchError WrongCount(std::string_view member, std::size_t least, std::size_t most,
                                   std::size_t given) {
-    return DispatchError(kBadParamCount,
-                         std::string(member) + " takes " + std::to_string(least) +
-                             (most > least ? " or " + std::to_string(most) : "") +
-                             " argument(s), not " + std::to_string(given));
+    return DispatchError(kBadParamCount, std::string(member) + " takes " + std::to_string(least) +
+                                             (most > least ? " or " + std::to_string(most) : "") +
+                                             " argument(s), not " + std::to_string(given));
   }
   // kTypeMismatch: "W_Sortir: argument 1 has the wrong type".
   static DispatchError WrongType(std::string_view member, std::string_view argument) {
-    return DispatchError(kTypeMismatch, std::string(member) + ": " + std::string(argument) +
-                                            " has the wrong type");
+    return DispatchError(
+        kTypeMismatch, std::string(member) + ": " + std::string(argument) + " has the wrong type");
   }
   // A member identifier as the messages write it: "0x60030003".
   static std::string Hex(std::uint32_t id) {

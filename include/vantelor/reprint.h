@@ -29,8 +29,8 @@ std::vector<std::string> PayslipsNotAllowed(const DatabaseRef& database, const R
                                             const std::vector<std::string>& keys);
 
 struct PdfPrintOptions {
-  std::string outputFile;  // "" = a new file in the print folder (VANTELOR_PRINT_DIR)
-  std::string printer;     // "" = VANTELOR_PRINTER, when set
+  std::string outputFile;   // "" = a new file in the print folder (VANTELOR_PRINT_DIR)
+  std::string printer;      // "" = VANTELOR_PRINTER, when set
   bool preprinted = false;  // only the data, for pre-printed stationery
 };
 

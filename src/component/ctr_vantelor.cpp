@@ -2,8 +2,8 @@
 #include <atomic>
 
 #include "component/control_impl.h"
-#include "state/procedure.h"
 #include "help/context_ids.h"
+#include "state/procedure.h"
 
 namespace vantelor {
 namespace {

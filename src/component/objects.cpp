@@ -1,8 +1,8 @@
 // The public factories of the outside objects.
 #include "vantelor/objects.h"
-#include "state/procedure.h"
 #include "data/sqlite_store.h"
 #include "rights/stored_rights.h"
+#include "state/procedure.h"
 
 namespace vantelor {
 

@@ -3,8 +3,8 @@
 
 #include "data/archive_files.h"
 #include "printing/print_request.h"
-#include "state/procedure.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "text/text.h"
 #include "ui/busy.h"
 

@@ -3,12 +3,12 @@
 // help pop-up menu.
 #include <initializer_list>
 
-#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/conversion.h"
 #include "data/step.h"
 #include "help/context_ids.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "text/text.h"
 
 namespace vantelor {
@@ -101,8 +101,7 @@ void SelectionScreen::Desactiver_Periode() {
 void SelectionScreen::Recherche_PreImp() {
   const std::string_view fichier = dba::files::kAssociation;
   const std::string phrase = "SSELECT " + std::string(fichier) + " AVEC 49 = \"1\"";
-  const dba::DynArray result =
-      LaBase(v_).ExecuteSentence(dba::QueryCommand(phrase, fichier), "");
+  const dba::DynArray result = LaBase(v_).ExecuteSentence(dba::QueryCommand(phrase, fichier), "");
   if (!result.Text().empty()) Cac_Preimp.SetValue(1);
 }
 

@@ -1,12 +1,12 @@
 #include "selection/selection_screen.h"
 
-#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/civil_record.h"
 #include "data/employer_records.h"
 #include "data/step.h"
 #include "selection/key_list.h"
 #include "selection/listing_line.h"
+#include "state/procedure.h"
 #include "ui/busy.h"
 
 namespace vantelor {
@@ -87,8 +87,7 @@ void SelectionScreen::Cmd_Lister_Click() {
     if (periode < debut || periode > fin) return;
     // The key and its line go in together, so that the two lists stay line for line
     // even when an error ends the click half-way.
-    const std::string ligne =
-        LigneListe(cle.PeriodText(), AutrePartie(v_, parAidant, cle, etapes));
+    const std::string ligne = LigneListe(cle.PeriodText(), AutrePartie(v_, parAidant, cle, etapes));
     Lst_CodeArchive.AddItem(cle.Text());
     Lst_Periode.AddItem(ligne);
   });

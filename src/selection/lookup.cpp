@@ -7,8 +7,8 @@
 #include "data/civil_record.h"
 #include "rights/person_access.h"
 #include "selection/name_search.h"
-#include "state/procedure.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "text/text.h"
 #include "ui/busy.h"
 
@@ -22,11 +22,11 @@ struct Jumeau {
   const std::shared_ptr<dba::File>& fichierCivil;
   dba::Record& fiche;  // the shared civil record of this side
   dba::PersonKind personne;
-  std::string_view index;   // archive index searched by name
+  std::string_view index;        // archive index searched by name
   std::string_view rubriqueNom;  // its dictionary item: last and first name in capitals
-  const char* inexistant;   // message for a code with no civil record
-  const char* refuse;       // message for a person outside the user's rights
-  bool aide;                // the care-recipient side, where the twins differ
+  const char* inexistant;        // message for a code with no civil record
+  const char* refuse;            // message for a person outside the user's rights
+  bool aide;                     // the care-recipient side, where the twins differ
 };
 
 Jumeau Aidant(SelectionScreen& s) {

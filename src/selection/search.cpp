@@ -1,14 +1,14 @@
 #include "selection/selection_screen.h"
 
-#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/archive_key.h"
 #include "data/civil_record.h"
 #include "data/index_record.h"
 #include "data/step.h"
+#include "rights/person_access.h"
 #include "selection/key_list.h"
 #include "selection/search_tally.h"
-#include "rights/person_access.h"
+#include "state/procedure.h"
 #include "text/text.h"
 #include "ui/busy.h"
 

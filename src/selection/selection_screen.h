@@ -12,9 +12,9 @@
 
 #include <string>
 
-#include "state/variable.h"
 #include "data/dynamic_array.h"
 #include "printing/ostrel.h"
+#include "state/variable.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

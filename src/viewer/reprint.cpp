@@ -3,9 +3,9 @@
 
 #include "data/archive_files.h"
 #include "data/request_records.h"
-#include "state/procedure.h"
 #include "data/step.h"
 #include "printing/print_request.h"
+#include "state/procedure.h"
 #include "text/text.h"
 #include "ui/busy.h"
 #include "viewer/frm_visualisation_bulletin.h"

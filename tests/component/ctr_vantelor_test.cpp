@@ -5,8 +5,8 @@
 
 #include "component/control_impl.h"
 #include "component/recording_objects.h"
-#include "state/procedure.h"
 #include "data/archive_files.h"
+#include "state/procedure.h"
 #include "ui/test_desktop.h"
 
 namespace {

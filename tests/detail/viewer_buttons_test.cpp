@@ -1,10 +1,10 @@
 // "Détail" and "Compléments" pressed in the viewer over the example and demo payslips.
 
-#include "state/procedure.h"
 #include "data/demo/demo_archive.h"
 #include "detail/frm_complement.h"
 #include "detail/frm_detail_bs.h"
 #include "detail_fixture.h"
+#include "state/procedure.h"
 #include "viewer/frm_visualisation_bulletin.h"
 #include "viewer/verifier_bulletin.h"
 

@@ -2,7 +2,6 @@
 // one print request with every listed payslip.
 #include <gtest/gtest.h>
 
-#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/request_records.h"
 #include "data/sqlite_store.h"
@@ -10,6 +9,7 @@
 #include "printing/print_log.h"
 #include "printing/recording_print_control.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "support/failing_database.h"
 #include "text/text.h"
 #include "ui/test_desktop.h"

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/sqlite_store.h"
 #include "rights/rights.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "ui/test_desktop.h"
 
 namespace vantelor::testing {

@@ -1,11 +1,11 @@
 // Edition in the viewer: the payslip shown printed again, every step with errors ignored.
-#include "state/procedure.h"
 #include "data/archive_files.h"
 #include "data/request_records.h"
 #include "data/sqlite_store.h"
 #include "data/step.h"
 #include "printing/print_log.h"
 #include "printing/recording_print_control.h"
+#include "state/procedure.h"
 #include "support/failing_database.h"
 #include "text/text.h"
 #include "viewer/viewer_fixture.h"
