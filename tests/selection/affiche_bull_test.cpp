@@ -23,6 +23,8 @@ TEST(AfficheBull, APayslipThatCannotBeShownIsReportedAndTheViewerStaysClosed) {
        "est incomplet : la marque de fin de ses lignes (#6) est absente."},
       {testsupport::PayslipRecord({"Ligne|100", "Salaire|86,67"}).Text(),
        "est illisible : « 86,67 » n'est pas un nombre (attribut 20, valeur 2)."},
+      {testsupport::PayslipRecord({"Ligne"}, {"", "", "", "net|E", ""}).Text(),
+       "est illisible : « net » n'est pas un nombre (attribut 24, valeur 1)."},
   };
   const dba::Record shown(nullptr, "0001200120030400101", "précédent");
   for (const auto& c : cases) {

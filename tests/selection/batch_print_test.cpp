@@ -42,16 +42,18 @@ TEST_F(BatchPrintTest, TheQuestionNamesThePersonsAndThePeriodAndNoPrintsNothing)
   });
   const char* start = "Confirmez-vous l'édition de tous les bulletins ";
   Imprimer(ui::kAnswerNo, "", "LEFEVRE Jeanne");
-  EXPECT_EQ(desktop.LastMessage(),
-            (ui::MessageRecord{start + std::string("pour LEFEVRE Jeanne, de Janvier 2003 à Mars 2003 ?"),
-                               ui::kQuestionYesNo, kTitreMessage, ui::kAnswerNo}));
+  EXPECT_EQ(
+      desktop.LastMessage(),
+      (ui::MessageRecord{start + std::string("pour LEFEVRE Jeanne, de Janvier 2003 à Mars 2003 ?"),
+                         ui::kQuestionYesNo, kTitreMessage, ui::kAnswerNo}));
   EXPECT_EQ(tempo, (std::vector<std::string>{"new", "write", "delete"}))
       << "written before the question, removed after it";
   EXPECT_TRUE(control->calls.empty());
   screen.Cbo_FinPeriode.SetText("Janvier");  // one month: no question mark
   Imprimer(ui::kAnswerNo, "DUPONT Marie", "LEFEVRE Jeanne");
-  EXPECT_EQ(desktop.LastMessage().text,
-            start + std::string("de DUPONT Marie pour LEFEVRE Jeanne, sur le mois de Janvier 2003"));
+  EXPECT_EQ(
+      desktop.LastMessage().text,
+      start + std::string("de DUPONT Marie pour LEFEVRE Jeanne, sur le mois de Janvier 2003"));
   // Without any name the request is refused before anything is written.
   tempo.clear();
   Imprimer(ui::kAnswerOk, "", "");
@@ -69,6 +71,7 @@ TEST_F(BatchPrintTest, YesPrintsEveryListedPayslipInListOrderInOneRequest) {
   EXPECT_EQ(e.user, text::Upper(Lire_NomUtilisateur()));
   EXPECT_EQ(e.statusOnEntry, 0);
   EXPECT_EQ(dba::TempoArchiveKeys(dba::DynArray(tempoDuringPrint)), kListed);
+  EXPECT_TRUE(v.Enr_Tempo.Key().empty() && v.Enr_Tempo.Empty()) << "the shared record let go";
   EXPECT_EQ(control->database, v.TheDatabase);
   EXPECT_EQ(control->client, v.TheClient);
   EXPECT_EQ(testsupport::Count(*store, printing::kPrintLogFile), 1);

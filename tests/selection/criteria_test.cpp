@@ -1,5 +1,5 @@
 // Activity and period criteria: Verif_Zones, when Lister may be used, the reset of the
-// period area, the activity boxes and the pre-printed setting.
+// period area, the activity boxes, the pre-printed setting and the screen's layout.
 #include "selection/selection_fixture.h"
 
 namespace vantelor::testing {
@@ -85,6 +85,28 @@ TEST(Criteria, PreImprimeIsTickedWhenAnAssociationPrintsOnPreprintedForms) {
     s.Put(dba::files::kAssociation, "A02", record.Text());
     s.ecran.Recherche_PreImp();
     EXPECT_EQ(s.ecran.Cac_Preimp.Value(), ticked) << flag;
+  }
+}
+
+// Every control lies inside its frame and none overlaps another; only the period boxes and
+// the result list use the fixed-pitch font.
+TEST(Criteria, TheScreensLayoutHoldsTogether) {
+  Scene s;
+  std::vector<ui::Control*> controls;
+  for (ui::Control* c : s.ecran.Controls())
+    if (c->kind() != ui::Kind::Menu) controls.push_back(c);
+  for (ui::Control* c : controls) {
+    const ui::Control* box = c->Container() ? c->Container() : &s.ecran;
+    EXPECT_TRUE(c->Left() + c->Width() <= box->Width() && c->Top() + c->Height() <= box->Height())
+        << c->Name();
+    for (ui::Control* b : controls) {
+      if (c >= b || c->Container() != b->Container() || !c->Visible() || !b->Visible()) continue;
+      EXPECT_TRUE(c->Left() + c->Width() <= b->Left() || b->Left() + b->Width() <= c->Left() ||
+                  c->Top() + c->Height() <= b->Top() || b->Top() + b->Height() <= c->Top())
+          << c->Name() << " overlaps " << b->Name();
+    }
+    const bool fixed = c->Name().starts_with("Cbo_") && !c->Name().starts_with("Cbo_Nom");
+    EXPECT_EQ(c->font().family == "Courier New", fixed || c->Name() == "Lst_Periode") << c->Name();
   }
 }
 

@@ -33,13 +33,26 @@ TEST_F(WindowTest, TheBarShowsBeyondTwentyRowsAndEveryListFollowsIt) {
   auto w = Open(testsupport::OrdinaryLines(30));
   for (ui::Control* b : std::initializer_list<ui::Control*>{&w->Cmd_Edition, &w->Cmd_Detail,
                                                             &w->Cmd_DetailBS, &w->Cmd_Retour})
-    EXPECT_TRUE(b->Enabled()) << b->Name();  // Init leaves them available
+    EXPECT_TRUE(b->Enabled()) << b->Name();   // Init leaves them available
+  for (ui::ListBox* clicked : Columns(*w)) {  // a click in any list selects the row in all
+    clicked->UserClick(5);
+    for (ui::ListBox* list : Columns(*w)) EXPECT_EQ(list->ListIndex(), 5) << clicked->Name();
+    clicked->UserClick(0);
+  }
   w->Lst_TauxSal.UserClick(27);
   for (ui::ListBox* list : Columns(*w)) EXPECT_EQ(list->TopIndex(), 8) << list->Name();
   w->Bdv_Detail.UserDrag(3);  // the lists follow the thumb only when it is released
   EXPECT_EQ(w->Lst_Base.ListIndex(), 27);
   w->Bdv_Detail.UserRelease();
   for (ui::ListBox* list : Columns(*w)) EXPECT_EQ(list->ListIndex(), 3) << list->Name();
+}
+
+// The net section (amounts under A DEDUIRE) runs from the net salary to the detail of
+// the payments, which is laid out as an ordinary line again.
+TEST_F(WindowTest, TheNetSectionEndsAtTheDetailOfPayments) {
+  auto w = Open({"SALAIRE TOTAL NET|65489", "DETAIL DES PAIEMENTS|2000"});
+  EXPECT_EQ(w->Lst_Base.List(0) + "/" + w->Lst_ADeduire.List(0), "/  654,89");
+  EXPECT_EQ(w->Lst_Base.List(1) + "/" + w->Lst_ADeduire.List(1), "    20,00/");
 }
 
 // Without a gains total the employer total takes one wide caption, even when a deductions
