@@ -15,10 +15,10 @@
 #include <utility>
 
 #include "bench_support.h"
-#include "component/state/procedure.h"
 #include "data/sqlite_store.h"
 #include "rights/rights.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "ui/test_desktop.h"
 
 namespace {

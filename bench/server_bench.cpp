@@ -17,7 +17,7 @@
 #include <map>
 
 #include "bench_support.h"
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/archive_copy.h"
 #include "data/sqlite_store.h"
 #include "data/store/postgres/connection.h"

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 #include "support/payslip_record.h"
 #include "viewer/frm_visualisation_bulletin.h"
 #include "viewer/verifier_bulletin.h"

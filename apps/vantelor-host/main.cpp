@@ -20,8 +20,8 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "demo_database.h"
 #include "host_options.h"
+#include "vantelor/demo.h"
 #include "vantelor/qt_embedding.h"
 #include "vantelor/script.h"
 #include "vantelor/vantelor.h"
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
   try {
     if (options.db.empty()) {
       options.db = host::DefaultDatabase();
-      host::EnsureDemoDatabase(options.db);
+      vantelor::EnsureDemoDatabase(options.db);
     }
   } catch (const std::exception& e) {
     std::cerr << "cannot create the demo database " << options.db << ": " << e.what() << '\n';

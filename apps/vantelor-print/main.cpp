@@ -3,43 +3,28 @@
 // log), for the payslips the user may see. See kUsage (options.cpp).
 #include <QGuiApplication>
 
-#include <cstdlib>
 #include <iostream>
 
-#include "component/state/procedure.h"
-#include "data/request_records.h"
-#include "data/store/open_database.h"
 #include "options.h"
-#include "payslip_keys.h"
-#include "printing/ostrel.h"
-#include "printing/pdf/pdf_print_control.h"
-#include "printing/print_request.h"
-#include "rights/stored_rights.h"
-#include "text/text.h"
+#include "vantelor/reprint.h"
+#include "vantelor/vantelor.h"
 
 namespace vantelorprint {
 namespace {
 
-constexpr const char* kFunction = "PALIMOR";
-
-dba::DynArray KeyList(const std::vector<std::string>& keys) {
-  dba::DynArray list;
-  for (std::size_t i = 0; i < keys.size(); ++i) list.Set(static_cast<int>(i) + 1, keys[i]);
-  return list;
-}
-
 int Run(const Options& o) {
-  std::shared_ptr<dba::AdminDatabase> db = dba::OpenNamedDatabase(o.db, dba::OpenMode::kExisting);
-  const std::string user = text::Upper(o.user.empty() ? vantelor::Lire_NomUtilisateur() : o.user);
+  vantelor::ClientRef client = vantelor::NewClient();
+  vantelor::DatabaseRef db = vantelor::OpenDatabase(client, o.db);
+  const std::string user = o.user.empty() ? vantelor::LoginName() : o.user;
   const std::vector<std::string> keys =
-      o.keys.empty() ? CaregiverKeys(*db, o.caregiver, o.from, o.to) : o.keys;
+      o.keys.empty() ? vantelor::CaregiverPayslips(db, o.caregiver, o.from, o.to) : o.keys;
   if (keys.empty()) {
     std::cerr << "vantelor-print: no payslip of " << o.caregiver << " from " << o.from << " to "
               << o.to << "; nothing printed\n";
     return 1;
   }
-  rights::StoredUserRights rights(db, user);
-  const std::vector<std::string> denied = DeniedKeys(*db, *rights.FunctionRights(kFunction), keys);
+  const std::vector<std::string> denied =
+      vantelor::PayslipsNotAllowed(db, vantelor::RightsForUser(db, user), keys);
   if (!denied.empty()) {
     std::cerr << "vantelor-print: " << user << " may not see " << denied.size()
               << " of these payslips; nothing printed:";
@@ -48,29 +33,12 @@ int Run(const Options& o) {
     return 1;
   }
 
-  printing::pdf::PrintSettings settings = printing::pdf::PrintSettings::FromEnvironment();
-  settings.outputFile = o.out;
-  if (!o.printer.empty()) settings.printer = o.printer;
-  auto control = std::make_shared<printing::pdf::PdfPrintControl>(settings);
-  printing::OstrelControl ostrel;
-  ostrel.SetControl(control);
-
-  dba::DynArray list = KeyList(keys);
-  const std::string requestKey = dba::TempoKey(user);
-  std::shared_ptr<dba::File> tempo = db->OpenFile("TEMPO");
-  dba::Record holder;
-  printing::WriteTempo(*tempo, requestKey, list, holder);
-  printing::TempoGuard request(tempo, requestKey);
-  std::int16_t status = 0;
-  ostrel.SetDatabase(db);
-  ostrel.SetClient(std::make_shared<dba::StoreClient>());
-  ostrel.EditionBulletins(list, false, user, status, o.preprinted);
-  request.Remove();
-
-  std::cout << keys.size() << " payslip(s), " << control->LastPageCount()
-            << " page(s): " << control->LastOutput().string() << '\n';
-  if (control->LastProblemCount() > 0) {
-    std::cerr << "vantelor-print: " << control->LastProblemCount()
+  const vantelor::PdfPrintResult printed =
+      vantelor::PrintPayslipsToPdf(client, db, keys, {o.out, o.printer, o.preprinted});
+  std::cout << keys.size() << " payslip(s), " << printed.pages << " page(s): " << printed.file
+            << '\n';
+  if (printed.problems > 0) {
+    std::cerr << "vantelor-print: " << printed.problems
               << " payslip(s) missing or unreadable; their pages say so\n";
     return 3;
   }

@@ -1,10 +1,7 @@
 #include "options.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
-
-#include "text/text.h"
 
 namespace vantelorprint {
 
@@ -21,17 +18,19 @@ const char* const kUsage =
 
 namespace {
 
+bool AllDigits(const std::string& s) {
+  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 bool IsPeriod(const std::string& p) {
-  if (p.size() != 6 || !std::all_of(p.begin(), p.end(), ::isdigit)) return false;
-  const int month = std::stoi(p.substr(4));
+  if (p.size() != 6 || !AllDigits(p)) return false;
+  const int month = (p[4] - '0') * 10 + (p[5] - '0');
   return month >= 1 && month <= 12;
 }
 
 // A numeric code is zero-padded to 5 characters, as the screens do with a typed code.
 std::string PersonCode(const std::string& code) {
-  if (!code.empty() && code.size() < 5 && std::all_of(code.begin(), code.end(), ::isdigit)) {
-    return text::ZeroPadded(std::stoll(code), 5);
-  }
+  if (code.size() < 5 && AllDigits(code)) return std::string(5 - code.size(), '0') + code;
   return code;
 }
 

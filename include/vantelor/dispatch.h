@@ -6,11 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "vantelor/dispatch_error.h"
 #include "vantelor/objects.h"
 
 namespace vantelor {
@@ -49,21 +49,5 @@ std::optional<std::uint32_t> DispatchId(std::string_view name);
 // An argument or a result: nothing, a Boolean, a String or one of the outside objects
 // (an empty object reference or nothing = "no object").
 using Argument = std::variant<std::monostate, bool, std::string, ClientRef, DatabaseRef, RightsRef>;
-
-// What Invoke throws when the call itself is wrong; errors of the member it calls go
-// through unchanged.
-class DispatchError : public std::runtime_error {
- public:
-  DispatchError(std::uint32_t code, const std::string& message)
-      : std::runtime_error(message), code_(code) {}
-  std::uint32_t code() const noexcept { return code_; }
-
- private:
-  std::uint32_t code_;
-};
-
-inline constexpr std::uint32_t kMemberNotFound = 0x80020003;  // no such id for that kind
-inline constexpr std::uint32_t kTypeMismatch = 0x80020005;    // an argument of a wrong type
-inline constexpr std::uint32_t kBadParamCount = 0x8002000E;   // too many or too few
 
 }  // namespace vantelor

@@ -3,8 +3,8 @@
 // control's own window, which it owns. Internal to the component, its Qt embedding and
 // its tests.
 
-#include "component/state/variable.h"
 #include "selection/selection_screen.h"
+#include "state/variable.h"
 #include "vantelor/ctr_vantelor.h"
 
 namespace vantelor {

@@ -2,13 +2,11 @@
 #include <atomic>
 
 #include "component/control_impl.h"
-#include "component/state/procedure.h"
 #include "help/context_ids.h"
+#include "state/procedure.h"
 
 namespace vantelor {
 namespace {
-
-constexpr const char* kFonction = "PALIMOR";
 
 long NouvelleFenetre() {
   static std::atomic<long> next{0};
@@ -46,7 +44,7 @@ void Ctr_Vantelor::put_W_CodeAidant(const std::string& value) {
 void Ctr_Vantelor::put_DroitsUtilisateur(RightsRef& rights) {
   // Both are replaced together, or neither when the rights fail to answer.
   std::shared_ptr<rights::FunctionAccess> fonction;
-  if (rights) fonction = rights->FunctionRights(kFonction);
+  if (rights) fonction = rights->FunctionRights(kFonctionPalimor);
   impl_->v.DroitsUtilisateur = rights;
   impl_->v.DroitsFonction = std::move(fonction);
 }
@@ -56,21 +54,7 @@ void Ctr_Vantelor::put_TheDatabase(DatabaseRef database) {
   impl_->v.TheDatabase = std::move(database);
 }
 
-void Ctr_Vantelor::Init() {
-  SelectionScreen& s = impl_->screen;
-  Ouvrir_Fichiers(impl_->v);
-  s.Desactiver_Periode();
-  s.Cmd_Imprimer.SetEnabled(false);
-  s.W_ListeAidants = dba::DynArray();
-  s.W_ListeAides = dba::DynArray();
-  if (!s.W_CodeAidant.empty()) {
-    s.Txt_CodeAidant.SetText(s.W_CodeAidant);
-    s.Cbo_NomAidant.SetFocus();
-  }
-  s.Recherche_PreImp();
-  if (s.Txt_CodeAidant.Enabled()) s.Txt_CodeAidant.SetFocus();
-}
-
+void Ctr_Vantelor::Init() { impl_->screen.Init(); }
 void Ctr_Vantelor::Recherche_PreImp() { impl_->screen.Recherche_PreImp(); }
 void Ctr_Vantelor::Remplir_PeriodeAn() { impl_->screen.Remplir_PeriodeAn(); }
 void Ctr_Vantelor::Verif_Zones() { impl_->screen.Verif_Zones(); }

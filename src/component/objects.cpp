@@ -1,8 +1,8 @@
 // The public factories of the outside objects.
 #include "vantelor/objects.h"
-#include "component/state/procedure.h"
 #include "data/store/open_database.h"
 #include "rights/stored_rights.h"
+#include "state/procedure.h"
 
 namespace vantelor {
 

@@ -20,4 +20,12 @@ std::string ArchiveKey::CareRecipientCode() const {
   return IsPrestataire() ? std::string() : text::Mid(key_, 15, 5);
 }
 
+std::string ArchiveKey::PeriodText() const {
+  const std::optional<long long> year = text::DigitsValue(Year());
+  const std::string month = Month();
+  const std::optional<long long> number = text::DigitsValue(month);
+  if (!year || month.size() != 2 || !number) return {};
+  return text::PeriodText(static_cast<int>(*year), static_cast<int>(*number));
+}
+
 }  // namespace dba

@@ -28,6 +28,9 @@ class ArchiveKey {
   std::string AssociationCode() const;
   // 15-19 of a mandataire key; "" for a prestataire key.
   std::string CareRecipientCode() const;
+  // The pay period in words, in capitals: "FÉVRIER 2003" for year 2003 and month 02; ""
+  // unless characters 9-12 are digits and 13-14 a month from 01 to 12.
+  std::string PeriodText() const;
 
  private:
   std::string key_;

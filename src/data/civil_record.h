@@ -3,6 +3,7 @@
 // recipient), keyed by the 5-character person code. Views: the record must outlive them.
 
 #include <string>
+#include <string_view>
 
 #include "data/dynamic_array.h"
 
@@ -39,5 +40,14 @@ class CivilAideView : public CivilView {
   // The first 3 characters of attribute 40: handed to the user-rights check.
   std::string AccessCode() const;
 };
+
+// The two kinds of person, each with its civil file.
+enum class PersonKind { kCaregiver, kCareRecipient };
+
+// CIVILAIDANT or CIVILAIDE.
+std::string_view CivilFile(PersonKind kind);
+// The access code of a civil record of that kind, as the rights check takes it: the
+// caregiver's AccessCode or the care recipient's.
+std::string AccessCode(PersonKind kind, const DynArray& civil);
 
 }  // namespace dba

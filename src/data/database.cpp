@@ -11,8 +11,8 @@ std::optional<Record> File::Find(std::string_view key) {
   try {
     return ReadRecord(key);
   } catch (const Error& e) {
-    if (e.IsRecordNotFound()) return std::nullopt;
-    throw;
+    if (!e.IsRecordNotFound()) throw;
+    return std::nullopt;
   }
 }
 

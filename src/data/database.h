@@ -3,7 +3,8 @@
 // opens files and runs query sentences, a file handle reads, creates and deletes
 // records, and a record writes itself back with DBWrite.
 // Every method may throw dba::Error; ReadRecord and DeleteRecord of a missing key
-// throw it with code kRecordNotFound.
+// throw it with code kRecordNotFound. Code that asks whether a record is there calls
+// Find, which answers with an empty optional instead.
 
 #include <memory>
 #include <optional>
@@ -39,7 +40,8 @@ class File : public std::enable_shared_from_this<File> {
   virtual const std::string& Name() const = 0;
   // The record stored under `key`; kRecordNotFound when there is none.
   virtual Record ReadRecord(std::string_view key) = 0;
-  // The record stored under `key`, or nothing when there is none (other faults throw).
+  // The record stored under `key`, or nothing when there is none; any other failure
+  // throws as ReadRecord does. The default asks ReadRecord; stores answer directly.
   virtual std::optional<Record> Find(std::string_view key);
   // A new, empty record for `key`, not yet written (no read is made).
   virtual Record NewRecord(std::string_view key) = 0;

@@ -1,5 +1,4 @@
 // The conversion object's dates: day numbers count days from 31 December 1967 (day 0).
-#include <charconv>
 #include <optional>
 
 #include "data/conversion.h"
@@ -46,12 +45,12 @@ bool IsValid(CivilDate d) {
   return CivilFromDays(DaysFromCivil(d)).day == d.day;
 }
 
-std::optional<long> ParseInteger(std::string_view s) {
-  long value = 0;
-  const char* end = s.data() + s.size();
-  auto [ptr, ec] = std::from_chars(s.data(), end, value);
-  if (ec != std::errc() || ptr != end || s.empty()) return std::nullopt;
-  return value;
+// A day, month or year: a whole number, refused beyond any date's (an int cast of a larger
+// one could wrap round into a valid date).
+std::optional<int> DatePart(std::string_view s) {
+  const std::optional<long long> n = text::IntegerValue(s);
+  if (!n || *n < -99999 || *n > 99999) return std::nullopt;
+  return static_cast<int>(*n);
 }
 
 // "dd/mm/yyyy"
@@ -59,11 +58,11 @@ std::optional<CivilDate> ParseSlashed(std::string_view s) {
   const std::size_t first = s.find('/');
   const std::size_t second = s.find('/', first == std::string_view::npos ? 0 : first + 1);
   if (first == std::string_view::npos || second == std::string_view::npos) return std::nullopt;
-  auto day = ParseInteger(s.substr(0, first));
-  auto month = ParseInteger(s.substr(first + 1, second - first - 1));
-  auto year = ParseInteger(s.substr(second + 1));
+  const auto day = DatePart(s.substr(0, first));
+  const auto month = DatePart(s.substr(first + 1, second - first - 1));
+  const auto year = DatePart(s.substr(second + 1));
   if (!day || !month || !year) return std::nullopt;
-  return CivilDate{static_cast<int>(*year), static_cast<int>(*month), static_cast<int>(*day)};
+  return CivilDate{*year, *month, *day};
 }
 
 // "01 Mars 2003": day, French month name, year, separated by blanks.
@@ -71,17 +70,17 @@ std::optional<CivilDate> ParseWithMonthName(std::string_view s) {
   const std::size_t first = s.find(' ');
   const std::size_t last = s.rfind(' ');
   if (first == std::string_view::npos || first == last) return std::nullopt;
-  auto day = ParseInteger(s.substr(0, first));
+  const auto day = DatePart(s.substr(0, first));
   const int month = text::MonthNumber(s.substr(first + 1, last - first - 1));
-  auto year = ParseInteger(s.substr(last + 1));
+  const auto year = DatePart(s.substr(last + 1));
   if (!day || month == 0 || !year) return std::nullopt;
-  return CivilDate{static_cast<int>(*year), month, static_cast<int>(*day)};
+  return CivilDate{*year, month, *day};
 }
 
 }  // namespace
 
 std::string Conversion::DateToText(std::string_view dayNumber) const {
-  const std::optional<long> days = ParseInteger(text::Trim(dayNumber));
+  const std::optional<long long> days = text::IntegerValue(text::Trim(dayNumber));
   if (!days || *days < -700000 || *days > 3000000) return {};
   const CivilDate d = CivilFromDays(*days + kEpoch);
   if (!IsValid(d)) return {};

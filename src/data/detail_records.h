@@ -32,7 +32,6 @@ class DetailCalculView {
   explicit DetailCalculView(const DynArray& record) : r_(record) {}
 
   std::vector<EnteredItemLine> ItemsBefore() const;  // group 1: attributes 2-5
-  std::string GrossBase() const { return r_(6); }
   std::string GrossAmount() const { return r_(7); }
   std::vector<ContributionLine> Contributions() const;  // group 2: attributes 8-14
   std::string NetTaxable() const { return r_(15); }
@@ -48,7 +47,6 @@ class RubSaisieView {
  public:
   explicit RubSaisieView(const DynArray& record) : r_(record) {}
   std::string Label() const { return r_(1); }
-  std::string KindCode() const { return r_(4); }
 
  private:
   const DynArray& r_;

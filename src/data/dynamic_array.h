@@ -26,7 +26,6 @@ class DynArray {
 
   // The key answered as attribute 0; "" for a plain array.
   const std::string& Key() const { return key_; }
-  void SetKey(std::string key) { key_ = std::move(key); }
 
   // Extract(-1,-1,-1): whole text; (a,-1,-1): attribute a; (a,v,-1): value v of a;
   // (a,v,s): subvalue s. Any level given as 0 or -1 means "the whole of that level".

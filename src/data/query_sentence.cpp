@@ -1,9 +1,9 @@
 #include "data/query_sentence.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "data/error.h"
+#include "text/text.h"
 
 namespace dba {
 
@@ -87,10 +87,9 @@ class Parser {
     const std::string word = Word("a field");
     SentenceField field;
     if (std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-      auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), field.attribute);
-      if (ec != std::errc() || field.attribute > 100000)
-        Bad(sentence_, "attribute number " + word + " out of range");
-      (void)ptr;
+      const std::optional<long long> number = text::DigitsValue(word);
+      if (!number || *number > 100000) Bad(sentence_, "attribute number " + word + " out of range");
+      field.attribute = static_cast<int>(*number);
     } else {
       const std::string upper = UpperAscii(word);
       if (upper == "AVEC" || upper == "PAR" || upper == "PAR-DECR")

@@ -1,5 +1,6 @@
 #include "data/request_records.h"
 
+#include "data/archive_files.h"
 #include "text/text.h"
 
 namespace dba {
@@ -15,27 +16,16 @@ std::vector<std::string> Values(const DynArray& record, int attribute) {
 
 }  // namespace
 
-std::string TempoKey(std::string_view userName) { return "ARCHIVEBULL" + text::Upper(userName); }
+std::string TempoKey(std::string_view userName) {
+  return std::string(files::kArchiveBull) + text::Upper(userName);
+}
 
 std::vector<std::string> TempoArchiveKeys(const DynArray& tempo) { return Values(tempo, 1); }
 
-std::string TempoText(const std::vector<std::string>& archiveKeys) {
-  DynArray record;
-  for (std::size_t i = 0; i < archiveKeys.size(); ++i)
-    record.Set(1, static_cast<int>(i + 1), archiveKeys[i]);
-  return record.Text();
-}
-
 std::string DroitsKey(std::string_view userName, std::string_view functionCode) {
-  return text::Upper(userName) + "*" + std::string(functionCode);
+  return text::Upper(userName) + "*" + text::Upper(functionCode);
 }
 
 std::vector<std::string> DroitsView::AccessCodes() const { return Values(r_, 1); }
-
-bool DroitsView::Allows(std::string_view accessCode) const {
-  for (const std::string& code : AccessCodes())
-    if (code == "*" || (!accessCode.empty() && code == accessCode)) return true;
-  return false;
-}
 
 }  // namespace dba

@@ -17,17 +17,15 @@ namespace dba {
 
 std::string TempoKey(std::string_view userName);
 std::vector<std::string> TempoArchiveKeys(const DynArray& tempo);
-// A TEMPO record text listing `archiveKeys`.
-std::string TempoText(const std::vector<std::string>& archiveKeys);
 
+// The key of a user's rights on a function: both in capitals, "DEMO*PALIMOR".
 std::string DroitsKey(std::string_view userName, std::string_view functionCode);
 
+// The rule that judges these codes is the rights library's (rights/stored_rights.h).
 class DroitsView {
  public:
   explicit DroitsView(const DynArray& record) : r_(record) {}
   std::vector<std::string> AccessCodes() const;
-  // True when the codes hold `accessCode` or "*". An empty code is allowed only by "*".
-  bool Allows(std::string_view accessCode) const;
 
  private:
   const DynArray& r_;

@@ -69,8 +69,6 @@ class Connection {
   void Execute(std::string_view sql);
   // A compiled statement kept for the life of the connection, ready for binds.
   StatementUse Cached(const std::string& sql);
-  // Drops every cached statement (needed before a table they read is dropped).
-  void ClearCache() { cache_.clear(); }
 
  private:
   sqlite3* db_ = nullptr;

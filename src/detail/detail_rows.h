@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 
 namespace vantelor::detail {
 

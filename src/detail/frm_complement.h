@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

@@ -1,18 +1,11 @@
 #include "detail/frm_detail_bs.h"
 
+#include "data/archive_files.h"
 #include "data/archive_key.h"
 #include "data/step.h"
+#include "state/procedure.h"
 
 namespace vantelor {
-
-namespace {
-
-dba::Database& Base(const Variable& v) {
-  if (!v.TheDatabase) throw dba::Error(dba::kBadArgument, "no database is open");
-  return *v.TheDatabase;
-}
-
-}  // namespace
 
 Frm_DetailBS::Frm_DetailBS(Variable& v)
     : ui::Form("Frm_DetailBS", "Détail du bulletin de paie"), v_(v) {
@@ -39,10 +32,10 @@ void Frm_DetailBS::Wire() {
 // error) leaves it empty rather than showing the record of an earlier opening.
 void Frm_DetailBS::Init() {
   W_Fermeture = false;
-  dba::Database& base = Base(v_);
-  v_.Fic_RubSaisie = base.OpenFile("RUBSAISIE");
-  v_.Fic_RubCharge = base.OpenFile("RUBCHARGE");
-  v_.Fic_DetailCalcul = base.OpenFile("DETAILCALCUL");
+  dba::Database& base = LaBase(v_);
+  v_.Fic_RubSaisie = base.OpenFile(dba::files::kRubSaisie);
+  v_.Fic_RubCharge = base.OpenFile(dba::files::kRubCharge);
+  v_.Fic_DetailCalcul = base.OpenFile(dba::files::kDetailCalcul);
 
   const std::string cle = dba::ArchiveKey(v_.Enr_ArchiveBull(0)).DetailKey();
   const std::uint32_t lecture =

@@ -8,7 +8,7 @@
 //   detail_fill.cpp    RemplirListsDetailBS, RemplirZonesTextsResultat
 //   detail_ring.cpp    Maj_Bdv and the eight lists kept on one row with Bdv_Rub
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

@@ -1,7 +1,5 @@
 #include "printing/ostrel.h"
 
-#include <cstdio>
-
 #include "data/step.h"
 #include "printing/print_log.h"
 
@@ -20,9 +18,7 @@ class NoPrintControl final : public PrintControl {
     if (id == kDispEditionBulletins) {
       throw dba::Error(kPrintFailed, "no print control is installed in this application");
     }
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(id));
-    throw dba::Error(kMemberNotFound, std::string("the print control has no member ") + text);
+    throw vantelor::DispatchError::NoMember(id);
   }
 };
 

@@ -1,16 +1,11 @@
 #include "printing/print_control.h"
 
-#include <cstdio>
-
 namespace printing {
 
 void RequireArgumentCount(const std::vector<Variant>& args, std::size_t count, DispId id) {
   if (args.size() == count) return;
-  char id_text[16];
-  std::snprintf(id_text, sizeof id_text, "0x%08X", static_cast<unsigned>(id));
-  throw dba::Error(kBadParamCount, "print control member " + std::string(id_text) + " takes " +
-                                       std::to_string(count) + " arguments, not " +
-                                       std::to_string(args.size()));
+  throw vantelor::DispatchError::WrongCount(
+      "print control member " + vantelor::DispatchError::Hex(id), count, count, args.size());
 }
 
 EditionArguments UnpackEditionBulletins(std::vector<Variant>& args) {
@@ -26,6 +21,16 @@ std::vector<std::string> KeysOf(const dba::DynArray& list) {
   keys.reserve(count);
   for (int i = 1; i <= count; ++i) keys.push_back(list(i));
   return keys;
+}
+
+dba::DynArray KeyList(const std::vector<std::string>& keys) {
+  // Joined in one pass: setting attribute i walks the text from its start each time.
+  std::string text;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    if (i > 0) text += dba::kAttributeMark;
+    text += keys[i];
+  }
+  return dba::DynArray(std::move(text));
 }
 
 }  // namespace printing

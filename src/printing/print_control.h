@@ -11,14 +11,15 @@
 //                          interactive flag, the user name in capitals, the print status
 //                          flag (16-bit, by reference), the pre-printed flag
 //
-// Invoke throws dba::Error: kMemberNotFound for an unknown identifier, kBadParamCount or
-// kTypeMismatch for wrong arguments, kPrintFailed (or the database's own error) when the
-// print itself fails.
+// Invoke throws vantelor::DispatchError for an unknown identifier or wrong arguments
+// (vantelor/dispatch_error.h, as the control's own Invoke does), dba::Error kPrintFailed
+// (or the database's own error) when the print itself fails.
 
 #include <cstdint>
 #include <vector>
 
 #include "printing/variant.h"
+#include "vantelor/dispatch_error.h"
 
 namespace printing {
 
@@ -27,9 +28,6 @@ inline constexpr DispId kDispDatabase = 0x68030000;
 inline constexpr DispId kDispClient = 0x68030001;
 inline constexpr DispId kDispEditionBulletins = 0x60030002;
 
-inline constexpr std::uint32_t kMemberNotFound = 0x80020003;
-inline constexpr std::uint32_t kTypeMismatch = 0x80020005;
-inline constexpr std::uint32_t kBadParamCount = 0x8002000E;
 inline constexpr std::uint32_t kPrintFailed = 0x80040100;
 
 // The print status flag as the control leaves it: True when the request produced its
@@ -44,7 +42,7 @@ class PrintControl {
   virtual void Invoke(DispId id, std::vector<Variant>& args) = 0;
 };
 
-// Throws kBadParamCount unless `args` holds exactly `count` arguments.
+// Throws DispatchError(kBadParamCount) unless `args` holds exactly `count` arguments.
 void RequireArgumentCount(const std::vector<Variant>& args, std::size_t count, DispId id);
 
 // The five arguments of EditionBulletins, checked and unpacked; the references point into
@@ -56,10 +54,13 @@ struct EditionArguments {
   std::int16_t& status;
   bool preprinted;
 };
-// Throws kBadParamCount / kTypeMismatch when `args` is not what EditionBulletins takes.
+// Throws DispatchError (kBadParamCount, kTypeMismatch) when `args` is not what
+// EditionBulletins takes.
 EditionArguments UnpackEditionBulletins(std::vector<Variant>& args);
 
 // The payslip keys of a key list: attribute 1, 2, ... up to its attribute count.
 std::vector<std::string> KeysOf(const dba::DynArray& list);
+// The key list of `keys`, one attribute each, in order.
+dba::DynArray KeyList(const std::vector<std::string>& keys);
 
 }  // namespace printing

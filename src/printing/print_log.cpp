@@ -38,16 +38,6 @@ std::shared_ptr<dba::File> OpenLogFile(dba::Database& database) {
   }
 }
 
-bool Exists(dba::File& file, const std::string& key) {
-  try {
-    file.ReadRecord(key);
-    return true;
-  } catch (const dba::Error& e) {
-    if (e.IsRecordNotFound()) return false;
-    throw;
-  }
-}
-
 }  // namespace
 
 std::string LogTimeText(std::chrono::system_clock::time_point when) {
@@ -60,7 +50,7 @@ std::string PrintLog::FreeKey(const std::string& stamp, const std::string& user)
   // Two requests of one user in the same microsecond (two hosts) must not share a record.
   const std::string base = stamp + "*" + user;
   std::string key = base;
-  for (int n = 2; Exists(*file_, key); ++n) key = base + "*" + std::to_string(n);
+  for (int n = 2; file_->Find(key); ++n) key = base + "*" + std::to_string(n);
   return key;
 }
 

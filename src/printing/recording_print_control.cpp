@@ -22,7 +22,7 @@ void RecordingPrintControl::Invoke(DispId id, std::vector<Variant>& args) {
       return;
     }
     default:
-      throw dba::Error(kMemberNotFound, "the print control has no member " + std::to_string(id));
+      throw vantelor::DispatchError::NoMember(id);
   }
 }
 

@@ -36,10 +36,6 @@ struct SheetRule {
 struct SheetPage {
   std::vector<SheetText> texts;
   std::vector<SheetRule> rules;
-
-  // The texts of the page joined by newlines, in the order they were placed (for tests
-  // and diagnostics).
-  std::string AllText() const;
 };
 
 }  // namespace printing

@@ -6,7 +6,7 @@ namespace printing {
 namespace {
 
 [[noreturn]] void Mismatch(const char* what) {
-  throw dba::Error(kTypeMismatch, std::string("print control argument of the wrong kind: ") + what);
+  throw vantelor::DispatchError::WrongType("print control", what);
 }
 
 template <typename T>

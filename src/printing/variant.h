@@ -33,8 +33,8 @@ class Variant {
   static Variant ByRef(dba::DynArray& array) { return Variant(Value(&array)); }
   static Variant ByRef(std::int16_t& flag) { return Variant(Value(&flag)); }
 
-  // The value as the given kind; throws dba::Error(kTypeMismatch) naming `what` when the
-  // argument holds another kind.
+  // The value as the given kind; throws vantelor::DispatchError(kTypeMismatch) naming
+  // `what` when the argument holds another kind.
   bool AsBool(const char* what) const;
   const std::string& AsText(const char* what) const;
   std::shared_ptr<dba::Database> AsDatabase(const char* what) const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "data/archive_files.h"
+#include "data/request_records.h"
 #include "text/text.h"
 
 namespace rights {
@@ -25,22 +27,16 @@ StoredUserRights::StoredUserRights(std::shared_ptr<dba::Database> db, std::strin
 std::shared_ptr<FunctionAccess> StoredUserRights::FunctionRights(const std::string& functionCode) {
   std::vector<std::string> codes;
   if (!text::Trim(user_).empty()) {
-    try {
-      const dba::Record record =
-          db_->OpenFile("DROITS")->ReadRecord(DroitsKey(user_, functionCode));
+    const std::optional<dba::Record> record =
+        db_->OpenFile(dba::files::kDroits)->Find(dba::DroitsKey(user_, functionCode));
+    if (record) {
       // An empty value names no code: a person without one is seen only through "*".
-      for (int v = 1; v <= record.DCount(1); ++v) {
-        if (!record(1, v).empty()) codes.push_back(record(1, v));
+      for (std::string& code : dba::DroitsView(*record).AccessCodes()) {
+        if (!code.empty()) codes.push_back(std::move(code));
       }
-    } catch (const dba::Error& e) {
-      if (!e.IsRecordNotFound()) throw;
     }
   }
   return std::make_shared<AccessCodes>(std::move(codes));
-}
-
-std::string DroitsKey(const std::string& userName, const std::string& functionCode) {
-  return text::Upper(userName) + "*" + text::Upper(functionCode);
 }
 
 }  // namespace rights

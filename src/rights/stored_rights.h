@@ -33,8 +33,7 @@ class StoredUserRights : public UserRights {
  public:
   // The database stays shared with the caller; the name is kept as given.
   StoredUserRights(std::shared_ptr<dba::Database> db, std::string userName);
-  const std::string& UserName() const { return user_; }
-  // The codes of the record USER*FUNCTION (both in capitals): an AccessCodes that
+  // The codes of the record dba::DroitsKey(user, function): an AccessCodes that
   // allows nobody when there is no such record or the user name is empty. A DROITS file
   // that cannot be opened or read throws.
   std::shared_ptr<FunctionAccess> FunctionRights(const std::string& functionCode) override;
@@ -43,8 +42,5 @@ class StoredUserRights : public UserRights {
   std::shared_ptr<dba::Database> db_;
   std::string user_;
 };
-
-// The key of a user's record for a function: "DEMO*PALIMOR".
-std::string DroitsKey(const std::string& userName, const std::string& functionCode);
 
 }  // namespace rights

@@ -1,5 +1,6 @@
-#include "data/error.h"
+#include "data/archive_files.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "ui/busy.h"
 #include "viewer/frm_visualisation_bulletin.h"
 #include "viewer/verifier_bulletin.h"
@@ -18,24 +19,16 @@ void SelectionScreen::Affiche_Bull() {
   const int line = Lst_Periode.ListIndex();
   if (line < 0) return;
   ui::BusyBracket busy(*this);
-  // Before Init has opened the files there is nothing to read: an error, not a crash.
-  if (!v_.Fic_ArchiveBull) throw dba::Error(dba::kBadArgument, "file not open: ARCHIVEBULL");
   const std::string key = Lst_CodeArchive.List(line);
-  dba::Record record;
-  std::string probleme;
-  try {
-    record = v_.Fic_ArchiveBull->ReadRecord(key);
-    probleme = Verifier_Bulletin(record);
-  } catch (const dba::Error& e) {
-    if (!e.IsRecordNotFound()) throw;
-    probleme = Message_BulletinAbsent(key);
-  }
+  std::optional<dba::Record> record =
+      FichierOuvert(v_.Fic_ArchiveBull, dba::files::kArchiveBull).Find(key);
+  const std::string probleme = record ? Verifier_Bulletin(*record) : Message_BulletinAbsent(key);
   if (!probleme.empty()) {
     busy.End();
     ui::desktop().MessageBox(probleme, ui::kExclamation, kTitreMessage);
     return;
   }
-  v_.Enr_ArchiveBull = std::move(record);
+  v_.Enr_ArchiveBull = std::move(*record);
   v_.W_PreImprime = Cac_Preimp.Value() == 1;
 
   Frm_VisualisationBulletin viewer(v_);

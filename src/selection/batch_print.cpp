@@ -1,10 +1,10 @@
 // Imprimer: every payslip of the listing printed again in one request, after one
 // confirmation naming the persons and the period.
 
-#include "component/state/procedure.h"
-#include "data/request_records.h"
+#include "data/archive_files.h"
 #include "printing/print_request.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "text/text.h"
 #include "ui/busy.h"
 
@@ -42,15 +42,11 @@ void SelectionScreen::Cmd_Imprimer_Click() {
     return;
   }
   ui::BusyBracket busy(*this);
-  dba::DynArray liste;
-  for (int i = 1; i <= Lst_CodeArchive.ListCount(); ++i) liste.Set(i, Lst_CodeArchive.List(i - 1));
-
-  const std::string utilisateur = text::Upper(Lire_NomUtilisateur());
-  const std::string cle = dba::TempoKey(utilisateur);
-  printing::WriteTempo(*v_.Fic_Tempo, cle, liste, v_.Enr_Tempo);
+  FichierOuvert(v_.Fic_Tempo, dba::files::kTempo);  // an error naming it, not a crash
   // From here the request record goes on every path: an error of the database or of the
   // print control still reaches the host, but no longer leaves the record behind.
-  printing::TempoGuard tempo(v_.Fic_Tempo, cle);
+  printing::PrintRequest demande(v_.Fic_Tempo, text::Upper(Lire_NomUtilisateur()),
+                                 Lst_CodeArchive.Items(), v_.Enr_Tempo);
   v_.W_StatutImpression = 0;
   const std::string question =
       PhraseConfirmation(personnes, Cbo_DebutPeriode.Text(), Cbo_DebutAn.Text(),
@@ -58,13 +54,11 @@ void SelectionScreen::Cmd_Imprimer_Click() {
   busy.End();
 
   if (ui::desktop().MessageBox(question, ui::kQuestionYesNo, kTitreMessage) == ui::kAnswerYes) {
-    Ctr_Ostrel.SetDatabase(v_.TheDatabase);
-    Ctr_Ostrel.SetClient(v_.TheClient);
-    const bool preimprime = Cac_Preimp.Value() == 1;
-    Ctr_Ostrel.EditionBulletins(liste, true, utilisateur, v_.W_StatutImpression, preimprime);
+    demande.Print(Ctr_Ostrel, v_.TheDatabase, v_.TheClient, true, v_.W_StatutImpression,
+                  Cac_Preimp.Value() == 1);
   }
   ui::desktop().DoEvents();
-  tempo.Remove();
+  demande.Finish();
 }
 
 }  // namespace vantelor

@@ -1,29 +1,20 @@
 // Activity and period criteria: the activity boxes, the period boxes and their key
 // filter, the reset of the period area, the pre-printed setting, Verif_Zones and the
 // help pop-up menu.
-#include <charconv>
 #include <initializer_list>
 
-#include "component/state/procedure.h"
+#include "data/archive_files.h"
 #include "data/conversion.h"
 #include "data/step.h"
 #include "help/context_ids.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
+#include "text/text.h"
 
 namespace vantelor {
 namespace {
 
 constexpr int kBoutonDroit = 2;
-
-// The integer part of a day-number text; `fallback` when it holds none.
-long PartieEntiere(const std::string& number, long fallback) {
-  long value = fallback;
-  const char* end = number.data() + number.size();
-  const char* begin = number.data();
-  while (begin != end && *begin == ' ') ++begin;
-  std::from_chars(begin, end, value);
-  return value;
-}
 
 }  // namespace
 
@@ -108,8 +99,9 @@ void SelectionScreen::Desactiver_Periode() {
 }
 
 void SelectionScreen::Recherche_PreImp() {
-  const dba::DynArray result = LaBase(v_).ExecuteSentence(
-      dba::QueryCommand("SSELECT ASSOCIATION AVEC 49 = \"1\"", "ASSOCIATION"), "");
+  const std::string_view fichier = dba::files::kAssociation;
+  const std::string phrase = "SSELECT " + std::string(fichier) + " AVEC 49 = \"1\"";
+  const dba::DynArray result = LaBase(v_).ExecuteSentence(dba::QueryCommand(phrase, fichier), "");
   if (!result.Text().empty()) Cac_Preimp.SetValue(1);
 }
 
@@ -154,7 +146,7 @@ void SelectionScreen::Verif_Zones() {
   dba::RunStep([&] {
     debut = conversion.DateToDayNumber("01 " + Cbo_DebutPeriode.Text() + " " + Cbo_DebutAn.Text());
   });
-  if (PartieEntiere(fin, 0) < PartieEntiere(debut, 0)) {
+  if (text::IntegerValue(fin).value_or(0) < text::IntegerValue(debut).value_or(0)) {
     ui::desktop().MessageBox(
         "La période de fin doit être supérieure ou égale à la période de début.", ui::kExclamation,
         kTitreMessage);

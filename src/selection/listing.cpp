@@ -1,11 +1,12 @@
 #include "selection/selection_screen.h"
 
-#include "component/state/procedure.h"
+#include "data/archive_files.h"
 #include "data/civil_record.h"
 #include "data/employer_records.h"
 #include "data/step.h"
 #include "selection/key_list.h"
 #include "selection/listing_line.h"
+#include "state/procedure.h"
 #include "ui/busy.h"
 
 namespace vantelor {
@@ -40,8 +41,8 @@ std::string AutrePartie(Variable& v, bool parAidant, const dba::ArchiveKey& cle,
   std::string nom;
   if (cle.IsPrestataire()) {
     etapes.Executer([&] {
-      v.Enr_Association =
-          FichierOuvert(v.Fic_Association, "ASSOCIATION").ReadRecord(cle.AssociationCode());
+      v.Enr_Association = FichierOuvert(v.Fic_Association, dba::files::kAssociation)
+                              .ReadRecord(cle.AssociationCode());
       nom = dba::AssociationView(v.Enr_Association).Name();
     });
     return nom;
@@ -49,9 +50,10 @@ std::string AutrePartie(Variable& v, bool parAidant, const dba::ArchiveKey& cle,
   etapes.IgnorerDesormais();
   dba::Record& civil = parAidant ? v.Enr_CivilAide : v.Enr_CivilAidant;
   const std::uint32_t statut = etapes.Executer([&] {
-    civil = parAidant
-                ? FichierOuvert(v.Fic_CivilAide, "CIVILAIDE").ReadRecord(cle.CareRecipientCode())
-                : FichierOuvert(v.Fic_CivilAidant, "CIVILAIDANT").ReadRecord(cle.CaregiverCode());
+    civil = parAidant ? FichierOuvert(v.Fic_CivilAide, dba::files::kCivilAide)
+                            .ReadRecord(cle.CareRecipientCode())
+                      : FichierOuvert(v.Fic_CivilAidant, dba::files::kCivilAidant)
+                            .ReadRecord(cle.CaregiverCode());
     nom = dba::CivilView(civil).ListingName();
   });
   if (statut == dba::kRecordNotFound) nom = parAidant ? kAideSupprime : kAidantSupprime;
@@ -85,8 +87,7 @@ void SelectionScreen::Cmd_Lister_Click() {
     if (periode < debut || periode > fin) return;
     // The key and its line go in together, so that the two lists stay line for line
     // even when an error ends the click half-way.
-    const std::string ligne =
-        LigneListe(TextePeriode(cle), AutrePartie(v_, parAidant, cle, etapes));
+    const std::string ligne = LigneListe(cle.PeriodText(), AutrePartie(v_, parAidant, cle, etapes));
     Lst_CodeArchive.AddItem(cle.Text());
     Lst_Periode.AddItem(ligne);
   });

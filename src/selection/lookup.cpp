@@ -3,9 +3,12 @@
 // procedure below is written once for both.
 #include <algorithm>
 
-#include "component/state/procedure.h"
+#include "data/archive_files.h"
+#include "data/civil_record.h"
+#include "rights/person_access.h"
 #include "selection/name_search.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "text/text.h"
 #include "ui/busy.h"
 
@@ -18,14 +21,12 @@ struct Jumeau {
   dba::DynArray& liste;
   const std::shared_ptr<dba::File>& fichierCivil;
   dba::Record& fiche;  // the shared civil record of this side
-  const char* nomFichierCivil;
-  const char* index;        // archive index searched by name
-  const char* rubriqueNom;  // its dictionary item: last and first name in capitals
-  int attributAcces;        // access code for the rights test...
-  int longueurAcces;        // ...whole (-1) or its first characters
-  const char* inexistant;   // message for a code with no civil record
-  const char* refuse;       // message for a person outside the user's rights
-  bool aide;                // the care-recipient side, where the twins differ
+  dba::PersonKind personne;
+  std::string_view index;        // archive index searched by name
+  std::string_view rubriqueNom;  // its dictionary item: last and first name in capitals
+  const char* inexistant;        // message for a code with no civil record
+  const char* refuse;            // message for a person outside the user's rights
+  bool aide;                     // the care-recipient side, where the twins differ
 };
 
 Jumeau Aidant(SelectionScreen& s) {
@@ -35,11 +36,9 @@ Jumeau Aidant(SelectionScreen& s) {
           s.W_ListeAidants,
           v.Fic_CivilAidant,
           v.Enr_CivilAidant,
-          "CIVILAIDANT",
-          "AIDANTSARCHIVEBULL",
-          "NomPrenomAidantArchBull",
-          31,
-          -1,
+          dba::PersonKind::kCaregiver,
+          dba::files::kAidantsArchiveBull,
+          dba::kNomPrenomAidantArchBull,
           "Cet aidant n'existe pas.",
           "Vous n'êtes pas autorisé à accéder à cet aidant.",
           false};
@@ -52,11 +51,9 @@ Jumeau Aide(SelectionScreen& s) {
           s.W_ListeAides,
           v.Fic_CivilAide,
           v.Enr_CivilAide,
-          "CIVILAIDE",
-          "AIDESARCHIVEBULL",
-          "NomPrenomAideArchBull",
-          40,
-          3,
+          dba::PersonKind::kCareRecipient,
+          dba::files::kAidesArchiveBull,
+          dba::kNomPrenomAideArchBull,
           "Cet aidé n'existe pas.",
           "Vous n'êtes pas autorisé à accéder à cet aidé.",
           true};
@@ -65,16 +62,12 @@ Jumeau Aide(SelectionScreen& s) {
 // Reads the civil record of `code` into the side's shared record: false when there is
 // none. Any other failure is raised.
 bool LireFiche(const Jumeau& j, const std::string& code) {
-  try {
-    j.fiche = FichierOuvert(j.fichierCivil, j.nomFichierCivil).ReadRecord(code);
-    return true;
-  } catch (const dba::Error& e) {
-    if (e.IsRecordNotFound()) return false;
-    throw;
-  }
+  std::optional<dba::Record> fiche =
+      FichierOuvert(j.fichierCivil, dba::CivilFile(j.personne)).Find(code);
+  if (!fiche) return false;
+  j.fiche = std::move(*fiche);
+  return true;
 }
-
-std::string NomPrenom(const dba::DynArray& fiche) { return fiche(2) + " " + fiche(3); }
 
 // The code is not accepted: it is cleared (which resets the name) and takes the focus.
 void Effacer(const Jumeau& j) {
@@ -82,22 +75,14 @@ void Effacer(const Jumeau& j) {
   j.code.SetFocus();
 }
 
-bool AccesPermis(SelectionScreen& s, const Jumeau& j) {
-  const std::shared_ptr<rights::FunctionAccess>& droits = s.var().DroitsFonction;
-  // Without function rights the user may see nobody.
-  if (!droits) return false;
-  std::string acces = j.fiche(j.attributAcces);
-  if (j.longueurAcces >= 0) acces = text::Left(acces, j.longueurAcces);
-  return droits->PersonAccess(acces, 0);
-}
-
 void Accepter(SelectionScreen& s, const Jumeau& j) {
-  const std::string nom = NomPrenom(j.fiche);
+  const dba::CivilView personne(j.fiche);
+  const std::string nom = personne.DisplayName();
   if (j.nom.ListCount() == 0) {
     j.liste = dba::DynArray();
-    j.liste.Set(1, 1, j.fiche(0));
-    j.liste.Set(1, 2, j.fiche(2));
-    j.liste.Set(1, 3, j.fiche(3));
+    j.liste.Set(1, 1, personne.Code());
+    j.liste.Set(1, 2, personne.LastName());
+    j.liste.Set(1, 3, personne.FirstName());
     j.nom.AddItem(nom);
   }
   j.nom.SetText(nom);
@@ -127,7 +112,7 @@ void ControleCode(SelectionScreen& s, const Jumeau& j) {
   bool existe = false, permis = false;
   try {
     existe = LireFiche(j, code);
-    permis = existe && AccesPermis(s, j);
+    permis = existe && rights::MaySee(s.var().DroitsFonction.get(), j.personne, j.fiche);
   } catch (const dba::Error&) {
     Effacer(j);
     throw;
@@ -152,9 +137,10 @@ void RemplirNoms(const Jumeau& j) {
       j.liste.Delete(e);
       continue;
     }
-    j.liste.Set(e, 2, j.fiche(2));
-    j.liste.Set(e, 3, j.fiche(3));
-    j.nom.AddItem(NomPrenom(j.fiche));
+    const dba::CivilView personne(j.fiche);
+    j.liste.Set(e, 2, personne.LastName());
+    j.liste.Set(e, 3, personne.FirstName());
+    j.nom.AddItem(personne.DisplayName());
     ++e;
   }
 }

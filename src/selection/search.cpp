@@ -1,12 +1,15 @@
 #include "selection/selection_screen.h"
 
-#include "component/state/procedure.h"
+#include "data/archive_files.h"
 #include "data/archive_key.h"
+#include "data/civil_record.h"
 #include "data/error.h"
 #include "data/index_record.h"
+#include "data/step.h"
+#include "rights/person_access.h"
 #include "selection/key_list.h"
-#include "selection/person_access.h"
 #include "selection/search_tally.h"
+#include "state/procedure.h"
 #include "text/text.h"
 #include "ui/busy.h"
 
@@ -21,6 +24,8 @@ void SelectionScreen::Gestion_Recherche() {
 // ---- Payslip search, OK and Sortir
 
 namespace {
+
+constexpr int kLongueurCode = 5;
 
 std::string PhraseRecherche(std::string_view fichier, std::string_view code) {
   return "SELECT " + std::string(fichier) + " AVEC 0 = \"" + std::string(code) + "]\" PAR-DECR 0";
@@ -116,19 +121,33 @@ void SelectionScreen::Recherche_Bulletin(const std::string& Etre, const std::str
   }
   const bool parAide = Etre == "AIDE";
   const std::string code = parAide ? Txt_CodeAide.Text() : Txt_CodeAidant.Text();
-  const std::string_view nomIndex = parAide ? "AIDESARCHIVEBULL" : "AIDANTSARCHIVEBULL";
+  const std::string_view nomIndex =
+      parAide ? dba::files::kAidesArchiveBull : dba::files::kAidantsArchiveBull;
   dba::File& index =
       FichierOuvert(parAide ? v_.Fic_AidesArchiveBull : v_.Fic_AidantsArchiveBull, nomIndex);
   const dba::DynArray cles =
       LaBase(v_).ExecuteSentence(dba::QueryCommand(PhraseRecherche(nomIndex, code), nomIndex));
 
-  FiltrePersonnes filtre(parAide ? Personne::Aide : Personne::Aidant, code,
-                         parAide ? v_.Fic_CivilAide : v_.Fic_CivilAidant, v_.DroitsFonction);
+  // A whole code went through the rights check when it was typed; a partial one reaches
+  // other people, so each person its index keys name (characters 1-5) is asked about.
+  const bool codeComplet = text::Length(code) == kLongueurCode;
+  const dba::PersonKind personne =
+      parAide ? dba::PersonKind::kCareRecipient : dba::PersonKind::kCaregiver;
+  std::optional<rights::PersonCheck> personnes;
+  const auto autorise = [&](std::string_view cleIndex) {
+    if (codeComplet) return true;
+    if (!personnes) {
+      const auto& civil = parAide ? v_.Fic_CivilAide : v_.Fic_CivilAidant;
+      personnes.emplace(personne, FichierOuvert(civil, dba::CivilFile(personne)),
+                        v_.DroitsFonction.get());
+    }
+    return personnes->MaySee(text::Left(cleIndex, kLongueurCode));
+  };
   BilanRecherche bilan;
   {
     ListeCles liste(W_ListeBulletins);
     PourChaqueAttribut(cles, [&](std::string_view cleIndex) {
-      if (!filtre.Autorise(cleIndex)) return;
+      if (!autorise(cleIndex)) return;
       const dba::Record enregistrement = index.ReadRecord(cleIndex);
       const std::string annee = dba::IndexView(enregistrement).Year();
       for (int mois = 12; mois >= 1; --mois) {

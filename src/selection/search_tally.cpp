@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "selection/listing_line.h"
 #include "text/text.h"
 
 namespace vantelor {
@@ -22,8 +21,8 @@ void BilanRecherche::NoterPeriode(const std::string& periode) {
 }
 
 int BilanRecherche::MoisDernierePeriode() const {
-  const int m = ValeurChiffres(text::Mid(derniere_, 5, 2));
-  return m >= 1 && m <= 12 ? m : 0;
+  const std::optional<long long> m = text::DigitsValue(text::Mid(derniere_, 5, 2));
+  return m && *m >= 1 && *m <= 12 ? static_cast<int>(*m) : 0;
 }
 
 }  // namespace vantelor

@@ -17,7 +17,6 @@ class BilanRecherche {
   // Notes the pay period (year then two-digit month, "200403") of an accepted key; the
   // latest one noted is kept.
   void NoterPeriode(const std::string& periode);
-  const std::string& DernierePeriode() const { return derniere_; }
   // The month of the latest period, 1-12; 0 when none was noted or it names no month.
   int MoisDernierePeriode() const;
 

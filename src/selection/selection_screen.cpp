@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "state/procedure.h"
 #include "text/text.h"
 
 namespace vantelor {
@@ -33,6 +34,20 @@ SelectionScreen::SelectionScreen(Variable& v) : ui::UserControl("Ctr_Vantelor"),
 }
 
 SelectionScreen::~SelectionScreen() = default;
+
+void SelectionScreen::Init() {
+  Ouvrir_Fichiers(v_);
+  Desactiver_Periode();
+  Cmd_Imprimer.SetEnabled(false);
+  W_ListeAidants = dba::DynArray();
+  W_ListeAides = dba::DynArray();
+  if (!W_CodeAidant.empty()) {
+    Txt_CodeAidant.SetText(W_CodeAidant);
+    Cbo_NomAidant.SetFocus();
+  }
+  Recherche_PreImp();
+  if (Txt_CodeAidant.Enabled()) Txt_CodeAidant.SetFocus();
+}
 
 // The window as it was designed: geometry, fonts, tab order, help contexts and the
 // initial state of the boxes. Set before the events are wired, so nothing runs.

@@ -1,7 +1,7 @@
 #pragma once
 // The selection screen: the control's own window. Its controls are declared in tab
 // order; its handlers live in one file per concern:
-//   selection_screen.cpp  construction, layout, wiring of every event
+//   selection_screen.cpp  construction, layout, Init
 //   criteria.cpp          activity and period boxes, Verif_Zones, help pop-up menu
 //   lookup.cpp            caregiver and care-recipient code checks, name searches
 //   name_search.cpp       the name-search sentence and its list of persons
@@ -12,9 +12,9 @@
 
 #include <string>
 
-#include "component/state/variable.h"
 #include "data/dynamic_array.h"
 #include "printing/ostrel.h"
+#include "state/variable.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -66,6 +66,11 @@ class SelectionScreen : public ui::UserControl {
   dba::DynArray W_ListeAidants;
   dba::DynArray W_ListeAides;
   dba::DynArray W_ListeBulletins;
+
+  // The control's Init: opens the files into the shared state, resets the screen,
+  // preselects W_CodeAidant, reads the pre-printed setting and puts the focus on the
+  // caregiver code. A file that cannot be opened stops it with the database's error.
+  void Init();
 
   // criteria.cpp
   void Recherche_PreImp();

@@ -2,6 +2,7 @@
 // UTF-8 text helpers. Where the screens count characters they mean Unicode characters,
 // not bytes: "FÉVRIER 2003" is 12 characters. Case mapping and month names go through ICU.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,11 @@ std::string Latin1ToUtf8(std::string_view s);
 // writes it: (12, 5) → "00012"; a longer number is kept whole; a negative one keeps its
 // '-' in front ("-0012" for (-12, 5)).
 std::string ZeroPadded(long long n, int width);
+// The value of a text made only of ASCII digits ("0042" → 42); nullopt for any other text
+// (empty, blanks, a sign, other characters) and for one too large for a long long.
+std::optional<long long> DigitsValue(std::string_view s);
+// The same, with an optional '-' in front ("-5" → -5).
+std::optional<long long> IntegerValue(std::string_view s);
 
 // French month name as the month boxes hold it: 1 → "Janvier" … 12 → "Décembre";
 // "" outside 1..12.

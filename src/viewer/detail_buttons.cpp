@@ -1,5 +1,4 @@
-#include <charconv>
-
+#include "data/archive_files.h"
 #include "data/archive_key.h"
 #include "data/civil_record.h"
 #include "data/conversion.h"
@@ -7,35 +6,11 @@
 #include "data/step.h"
 #include "detail/frm_complement.h"
 #include "detail/frm_detail_bs.h"
-#include "text/text.h"
+#include "state/procedure.h"
 #include "ui/busy.h"
 #include "viewer/frm_visualisation_bulletin.h"
 
 namespace vantelor {
-
-namespace {
-
-// A file handle of the shared state; a window opened before the files is an error, not
-// a crash.
-dba::File& Fichier(const std::shared_ptr<dba::File>& handle, const char* name) {
-  if (!handle) throw dba::Error(dba::kBadArgument, std::string("file not open: ") + name);
-  return *handle;
-}
-
-int Nombre(const std::string& digits) {
-  int n = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
-    throw dba::Error(dba::kBadArgument, "not a period: \"" + digits + "\"");
-  return n;
-}
-
-// The first day of the pay period as "mmmm yyyy" in capitals: MARS 2001.
-std::string PeriodePaie(const dba::ArchiveKey& cle) {
-  return text::PeriodText(Nombre(cle.Year()), Nombre(cle.Month()));
-}
-
-}  // namespace
 
 void Frm_VisualisationBulletin::WireDetailButtons() {
   Cmd_Detail.OnClick = [this] { Cmd_Detail_Click(); };
@@ -70,27 +45,31 @@ void Frm_VisualisationBulletin::ChargeFrmDetailCalcul() {
 void Frm_VisualisationBulletin::RemplirDonneesFrmDetailBS(Frm_DetailBS& Frm) {
   const dba::ArchiveKey cle(v_.Enr_ArchiveBull(0));
   Frm.Txt_CodAidant.SetText(cle.CaregiverCode());
+  namespace files = dba::files;
   const std::uint32_t aidant = dba::RunStep([&] {
-    v_.Enr_CivilAidant = Fichier(v_.Fic_CivilAidant, "CIVILAIDANT").ReadRecord(cle.CaregiverCode());
+    v_.Enr_CivilAidant =
+        FichierOuvert(v_.Fic_CivilAidant, files::kCivilAidant).ReadRecord(cle.CaregiverCode());
   });
   if (aidant == 0) Frm.Txt_NomAidant.SetText(dba::CivilView(v_.Enr_CivilAidant).DisplayName());
-  dba::RunStep([&] { Frm.Txt_PeriodePaie.SetText(PeriodePaie(cle)); });
+  Frm.Txt_PeriodePaie.SetText(cle.PeriodText());
 
-  const std::uint32_t contrat = dba::RunStep(
-      [&] { v_.Enr_Contrat = Fichier(v_.Fic_Contrat, "CONTRAT").ReadRecord(cle.ContractKey()); });
+  const std::uint32_t contrat = dba::RunStep([&] {
+    v_.Enr_Contrat = FichierOuvert(v_.Fic_Contrat, files::kContrat).ReadRecord(cle.ContractKey());
+  });
   if (contrat != 0) return;
   const dba::ContratView c(v_.Enr_Contrat);
   if (c.IsMandataire()) {
     Frm.Txt_CodEmployeur.SetText(c.CareRecipientCode());
     const std::uint32_t aide = dba::RunStep([&] {
-      v_.Enr_CivilAide = Fichier(v_.Fic_CivilAide, "CIVILAIDE").ReadRecord(c.CareRecipientCode());
+      v_.Enr_CivilAide =
+          FichierOuvert(v_.Fic_CivilAide, files::kCivilAide).ReadRecord(c.CareRecipientCode());
     });
     if (aide == 0) Frm.Txt_NomEmployeur.SetText(dba::CivilView(v_.Enr_CivilAide).DisplayName());
   } else {
     Frm.Txt_CodEmployeur.SetText(c.AssociationCode());
     const std::uint32_t association = dba::RunStep([&] {
       v_.Enr_Association =
-          Fichier(v_.Fic_Association, "ASSOCIATION").ReadRecord(c.AssociationCode());
+          FichierOuvert(v_.Fic_Association, files::kAssociation).ReadRecord(c.AssociationCode());
     });
     if (association == 0)
       Frm.Txt_NomEmployeur.SetText(dba::AssociationView(v_.Enr_Association).Name());

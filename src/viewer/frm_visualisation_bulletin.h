@@ -14,8 +14,8 @@
 
 #include <cstdint>
 
-#include "component/state/variable.h"
 #include "printing/ostrel.h"
+#include "state/variable.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 

@@ -1,10 +1,11 @@
 // Edition: the payslip shown printed again. Every step runs with errors ignored, as the
 // viewer's print request is meant to: a failing step is skipped and the next one runs.
 
-#include "component/state/procedure.h"
+#include "data/archive_files.h"
 #include "data/request_records.h"
 #include "data/step.h"
 #include "printing/print_request.h"
+#include "state/procedure.h"
 #include "text/text.h"
 #include "ui/busy.h"
 #include "viewer/frm_visualisation_bulletin.h"
@@ -21,14 +22,19 @@ void Frm_VisualisationBulletin::Cmd_Edition_Click() {
   const std::string utilisateur = text::Upper(Lire_NomUtilisateur());
   const std::string cle = dba::TempoKey(utilisateur);
 
+  // A TEMPO file that Init could not open makes each step that needs it fail, as a read
+  // error would.
+  const auto tempoFile = [this]() -> dba::File& {
+    return FichierOuvert(v_.Fic_Tempo, dba::files::kTempo);
+  };
   // Reuse a request record left behind by an earlier print of this user, emptied first.
   // A read that fails otherwise than "not found" also starts a new record: writing back
   // whatever the shared variable held before would put another record's text under
   // this key.
-  const std::uint32_t lecture = dba::RunStep([&] { v_.Enr_Tempo = v_.Fic_Tempo->ReadRecord(cle); });
+  const std::uint32_t lecture = dba::RunStep([&] { v_.Enr_Tempo = tempoFile().ReadRecord(cle); });
   if (lecture != 0) {
     v_.Enr_Tempo = dba::Record();
-    dba::RunStep([&] { v_.Enr_Tempo = v_.Fic_Tempo->NewRecord(cle); });
+    dba::RunStep([&] { v_.Enr_Tempo = tempoFile().NewRecord(cle); });
   } else {
     v_.Enr_Tempo.Set(1, "");
   }

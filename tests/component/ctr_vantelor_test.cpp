@@ -5,8 +5,9 @@
 
 #include "component/control_impl.h"
 #include "component/recording_objects.h"
-#include "component/state/procedure.h"
 #include "data/archive_files.h"
+#include "data/sqlite_store.h"
+#include "state/procedure.h"
 #include "ui/test_desktop.h"
 
 namespace {
@@ -26,15 +27,12 @@ class LoggingDesktop : public ui::TestDesktop {
   Log& log_;
 };
 
-const Log kInitFiles = {"PERIODESPAIE", "AIDANTSARCHIVEBULL", "AIDESARCHIVEBULL", "ASSOCIATION",
-                        "CIVILAIDANT",  "CIVILAIDE",          "ARCHIVEBULL",      "TEMPO",
-                        "CONTRAT"};
-
 class ControlTest : public ::testing::Test {
  protected:
-  // Hands the control its objects, as the host does before Init.
+  // Hands the control its objects, as the host does before Init; `failOn` cannot be opened.
   void Configure(const std::string& failOn = "") {
-    auto db = std::make_shared<testsupport::RecordingDatabase>(archive, log, failOn);
+    auto db = std::make_shared<testsupport::FakeDatabase>(archive, &log);
+    db->FailWhen([failOn](const testsupport::Call& c) { return c.op == "open" && c.file == failOn; });
     database = db.get();
     control->put_TheDatabase(std::move(db));
     vantelor::RightsRef rights = std::make_shared<testsupport::RecordingRights>(log);
@@ -45,9 +43,9 @@ class ControlTest : public ::testing::Test {
   Log log;
   LoggingDesktop desktop{log};
   ui::ScopedDesktop installed{desktop};
-  std::shared_ptr<dba::SqliteDatabase> archive = dba::NewMemoryArchive();
+  std::shared_ptr<dba::Database> archive = dba::NewMemoryArchive();
   std::unique_ptr<vantelor::Ctr_Vantelor> control = std::make_unique<vantelor::Ctr_Vantelor>();
-  testsupport::RecordingDatabase* database = nullptr;
+  testsupport::FakeDatabase* database = nullptr;
 };
 
 TEST_F(ControlTest, InitOpensTheFilesAndPreselectsTheCaregiverGivenByTheHost) {
@@ -56,14 +54,16 @@ TEST_F(ControlTest, InitOpensTheFilesAndPreselectsTheCaregiverGivenByTheHost) {
   civil.Set(2, "DUPONT");
   civil.Set(3, "Marie");
   civil.Set(31, "A01");
-  archive->Write("CIVILAIDANT", "00012", civil.Text());
+  testsupport::Put(*archive, "CIVILAIDANT", "00012", civil.Text());
   association.Set(49, "1");
-  archive->Write("ASSOCIATION", "A01", association.Text());
+  testsupport::Put(*archive, "ASSOCIATION", "A01", association.Text());
   Configure();
   Screen().Cmd_Imprimer.SetEnabled(true);
   control->put_W_CodeAidant("00012");
   control->Init();
-  EXPECT_EQ(database->opened, kInitFiles);
+  EXPECT_EQ(database->opened,
+            (Log{"PERIODESPAIE", "AIDANTSARCHIVEBULL", "AIDESARCHIVEBULL", "ASSOCIATION",
+                 "CIVILAIDANT", "CIVILAIDE", "ARCHIVEBULL", "TEMPO", "CONTRAT"}));
   EXPECT_FALSE(Screen().Cmd_Imprimer.Enabled());
   EXPECT_EQ(Screen().Cbo_NomAidant.Text(), "DUPONT Marie");
   EXPECT_EQ(Screen().Cac_Preimp.Value(), 1);
@@ -76,7 +76,6 @@ TEST_F(ControlTest, TerminationClosesHelpThenReleasesFilesDatabaseAndRightsInOrd
   const Log rest = {"database", "function rights", "user rights"};
   for (const bool initFails : {false, true}) {
     SCOPED_TRACE(initFails ? "Init stopped at TEMPO" : "after Init");
-    log.clear();
     control = std::make_unique<vantelor::Ctr_Vantelor>();
     Configure(initFails ? "TEMPO" : "");
     Log expected = released;
@@ -105,7 +104,6 @@ TEST_F(ControlTest, RightsAreAskedForThisFunctionAndReplacedTogether) {
   control->put_DroitsUtilisateur(rights);
   EXPECT_EQ(first->asked, std::vector<std::string>{"PALIMOR"});
   const auto function = vantelor::Etat(*control).DroitsFonction;
-  ASSERT_NE(function, nullptr);
   EXPECT_THROW(control->put_DroitsUtilisateur(failing), dba::Error);
   EXPECT_EQ(vantelor::Etat(*control).DroitsUtilisateur, first);
   EXPECT_EQ(vantelor::Etat(*control).DroitsFonction, function);

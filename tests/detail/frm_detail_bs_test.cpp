@@ -1,5 +1,4 @@
 // The calculation detail window as the viewer opens it: loaded, Init, then used.
-
 #include "detail/frm_detail_bs.h"
 
 #include <array>
@@ -45,11 +44,11 @@ class DetailWindowTest : public ArchiveTest {
     Write("DETAILCALCUL", kDetailKey, lines);
     return Open();
   }
-  // `rows` contributions, alternately VPL and MAL, each with both amounts.
+  // `rows` contributions, each with both amounts.
   std::unique_ptr<Frm_DetailBS> OpenRows(int rows) {
     std::string codes, amounts;
     for (int i = 0; i < rows; ++i) {
-      codes += (i ? "|" : "") + std::string(i % 2 ? "MAL" : "VPL");
+      codes += (i ? "|" : "") + std::string("VPL");
       amounts += (i ? "|" : "") + std::to_string(100 + i);
     }
     return OpenWith("8:" + codes + " 11:" + amounts + " 14:" + amounts);
@@ -78,60 +77,19 @@ class DetailWindowTest : public ArchiveTest {
   }
 };
 
-TEST_F(DetailWindowTest, EachGroupFillsItsColumnsWithItsOwnBlanks) {
-  const struct {
-    const char* detail;
-    const char* rows;
-  } cases[] = {
-      {"2:SB 3:8667 4:87500 5:75836",
-       "SB/Salaire de base/     86,67/    8,7500/    758,36/ / / /1\n"},
-      {"2:SB 3:8667 5:75836", "SB/Salaire de base/     86,67/ /    758,36/ / / /1\n"},
-      {"2:SB 3:8667 4:0 5:75836", "SB/Salaire de base/     86,67/    0,0000/    758,36/ / / /1\n"},
-      {"2:CP 4:100000 5:7584", "CP/Indemnité congés payés/ / /     75,84/ / / /1\n"},
-      {"8:VPL 9:83420 10:6850 11:5464 12:83420 13:6850 14:6840",
-       "VPL/Vieillesse plafonnée/    834,20/    6,8500/     54,64/    834,20/    6,850/     "
-       "68,40/2\n"},
-      {"8:MAL 9:83420 11:-626 12:83420 13:0 14:10678",
-       "MAL/Maladie/    834,20//     -6,26/    834,20//    106,78/2\n"},
-      {"8:MAL 12:83420 13:5400 14:4505", "MAL/Maladie/ / / /    834,20/    5,400/     45,05/2\n"},
-      {"17:TRA 18:0 19:1250 20:1500", "TRA/Indemnité de transport/ / /     15,00/ / / /3\n"},
-      {"17:TRA 18:2000 20:1500", "TRA/Indemnité de transport/     20,00//     15,00/ / / /3\n"},
-      {"17:TRA 18:2000 19:1250 20:1500",
-       "TRA/Indemnité de transport/     20,00/    0,1250/     15,00/ / / /3\n"},
-      // Groups in order; the empty contributions group adds no row.
-      {"2:SB|CP 3:8667| 5:75836|7584 17:TRA 18: 20:1500",
-       "SB/Salaire de base/     86,67/ /    758,36/ / / /1\n"
-       "CP/Indemnité congés payés/ / /     75,84/ / / /1\n"
-       "TRA/Indemnité de transport/ / /     15,00/ / / /3\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.detail);
-    auto w = OpenWith(c.detail);
-    EXPECT_EQ(Rows(*w), c.rows);
-  }
-}
-
-TEST_F(DetailWindowTest, TotalsShowWithoutRowsAndAnEmptyNetTaxableEndsThem) {
-  for (const auto& [detail, totals] :
-       {std::pair{"6:8667 7:83420 15:67391 21:66989", "    86,67/    834,20/    673,91/    669,89"},
-        std::pair{"21:66989", "     0,00/      0,00//"}}) {
-    auto w = OpenWith(detail);
-    EXPECT_EQ(Rows(*w), "") << detail;
-    EXPECT_EQ(w->Txt_BaseBrut.Text() + "/" + w->Txt_MontantBrut.Text() + "/" +
-                  w->Txt_NetFiscal.Text() + "/" + w->Txt_NetAPayer.Text(),
-              totals)
-        << detail;
-  }
-}
-
-TEST_F(DetailWindowTest, EmptyRatesBecomeZeroInMemoryOnly) {
-  OpenWith("8:MAL 9:83420 11:626 12:83420 14:10678 6:");
-  EXPECT_EQ(v_.Enr_DetailCalcul(10, 1), "0");
-  EXPECT_EQ(v_.Enr_DetailCalcul(13, 1), "0");
-  EXPECT_EQ(v_.Enr_DetailCalcul(6), "0");
-  const dba::Record stored = archive_->OpenFile("DETAILCALCUL")->ReadRecord(kDetailKey);
-  EXPECT_EQ(stored(10, 1), "");
-  EXPECT_EQ(stored(6), "");
+// The gross figures read an empty attribute as 0, in memory only; an empty net taxable
+// ends the totals there.
+TEST_F(DetailWindowTest, TotalsShowWithoutRowsAndEmptyFiguresBecomeZeroInMemoryOnly) {
+  auto w = OpenWith("6:8667 7:83420 15:67391 21:66989");
+  EXPECT_EQ(w->Txt_BaseBrut.Text() + "/" + w->Txt_MontantBrut.Text() + "/" +
+                w->Txt_NetFiscal.Text() + "/" + w->Txt_NetAPayer.Text(),
+            "    86,67/    834,20/    673,91/    669,89");
+  w = OpenWith("8:MAL 9:83420 11:626 12:83420 14:10678 21:66989");
+  EXPECT_EQ(w->Txt_MontantBrut.Text() + "/" + w->Txt_NetAPayer.Text(), "      0,00/");
+  EXPECT_EQ(v_.Enr_DetailCalcul(10, 1) + v_.Enr_DetailCalcul(13, 1) + v_.Enr_DetailCalcul(6),
+            "000");
+  const dba::DynArray stored(testsupport::Stored(*archive_, "DETAILCALCUL", kDetailKey));
+  EXPECT_EQ(stored(10, 1) + stored(6), "");
 }
 
 // Any failed read, not only a missing record, leaves the window empty: the detail an
@@ -141,11 +99,10 @@ TEST_F(DetailWindowTest, AMissingOrUnreadableDetailLeavesTheWindowEmpty) {
     SCOPED_TRACE(earlierOpening ? "read fails after an earlier opening" : "no detail record");
     if (earlierOpening) {
       OpenWith("2:SB 3:8667 5:75836 6:8667 21:66989");
-      FailRead("DETAILCALCUL", kDetailKey);
+      FailReads({kDetailKey});
     }
     auto w = Open();
-    EXPECT_EQ(Rows(*w), "");
-    EXPECT_EQ(w->Txt_BaseBrut.Text() + w->Txt_NetAPayer.Text(), "");
+    EXPECT_EQ(Rows(*w) + w->Txt_BaseBrut.Text() + w->Txt_NetAPayer.Text(), "");
     EXPECT_FALSE(w->Bdv_Rub.Visible());
     EXPECT_EQ(desktop_.MousePointer(), ui::kDefaultPointer);
     EXPECT_TRUE(desktop_.Messages().empty());
@@ -154,48 +111,24 @@ TEST_F(DetailWindowTest, AMissingOrUnreadableDetailLeavesTheWindowEmpty) {
   }
 }
 
-// Twenty rows fit the lists; one more needs the bar.
-TEST_F(DetailWindowTest, TheBarShowsOnlyBeyondTwentyRows) {
-  for (int rows : {1, 20, 21, 35}) {
-    SCOPED_TRACE(rows);
+// Twenty rows fit the lists; one more needs the bar, which moves with every list.
+TEST_F(DetailWindowTest, TheBarShowsBeyondTwentyRowsAndMovesEveryListTogether) {
+  for (int rows : {20, 21}) {
     auto w = OpenRows(rows);
-    EXPECT_EQ(w->Lst_MontantPat.ListCount(), rows);
-    EXPECT_EQ(w->Lst_MontantPat.VisibleRows(), 20);
-    EXPECT_EQ(w->Bdv_Rub.Visible(), rows > 20);
-    EXPECT_EQ(w->Bdv_Rub.Max(), rows - 1);
+    EXPECT_EQ(w->Bdv_Rub.Visible(), rows > 20) << rows;
+    EXPECT_EQ(w->Bdv_Rub.Max(), rows - 1) << rows;
     ExpectSelected(*w, -1);
   }
-}
-
-TEST_F(DetailWindowTest, AnyListOrTheBarMovesEveryListAndTheBarTogether) {
   auto w = OpenRows(30);
-  const auto lists = Lists(*w);
-  for (std::size_t c = 0; c < 8; ++c) {
-    SCOPED_TRACE(lists[c]->Name());
-    lists[c]->UserClick(static_cast<int>(3 * c + 2));
-    ExpectSelected(*w, static_cast<int>(3 * c + 2));
-    EXPECT_EQ(w->Lst_MontantPat.TopIndex(), w->Lst_CodeRub.TopIndex());
-  }
-  auto fresh = OpenRows(25);
-  fresh->Bdv_Rub.UserArrow(true);  // from no selection, the first step lands on the second row
-  ExpectSelected(*fresh, 1);
-  fresh->Bdv_Rub.UserArrow(false);
-  ExpectSelected(*fresh, 0);
-  fresh->Bdv_Rub.UserDrag(22);
-  ExpectSelected(*fresh, 22);
-  EXPECT_EQ(fresh->Lst_LibRub.TopIndex(), 3);
+  w->Bdv_Rub.UserDrag(12);
+  ExpectSelected(*w, 12);
 }
 
-TEST_F(DetailWindowTest, OnlyRetourClosesTheWindowAndTheBoxesRefuseKeys) {
+TEST_F(DetailWindowTest, TheBoxesRefuseKeys) {
   auto w = Open();
   w->Txt_NomAidant.SetText("DUPONT Marie");
   w->Txt_NomAidant.UserType("X");
   EXPECT_EQ(w->Txt_NomAidant.Text(), "DUPONT Marie");
-  EXPECT_FALSE(w->UserClose());
-  EXPECT_TRUE(w->Loaded());
-  w->Cmd_Retour.UserClick();
-  EXPECT_FALSE(w->Loaded());
-  EXPECT_TRUE(w->W_Fermeture);
 }
 
 // A failure in the middle of a row loses that row and the ones after it, never the
@@ -203,8 +136,7 @@ TEST_F(DetailWindowTest, OnlyRetourClosesTheWindowAndTheBoxesRefuseKeys) {
 TEST_F(DetailWindowTest, AnErrorInTheMiddleOfARowRemovesThatRowFromEveryList) {
   for (const bool unreadableItem : {true, false}) {
     SCOPED_TRACE(unreadableItem ? "item record unreadable" : "base that is no number");
-    failReads_.clear();
-    if (unreadableItem) FailRead("RUBCHARGE", "VDP");
+    FailReads(unreadableItem ? std::vector<std::string>{"VDP"} : std::vector<std::string>{});
     auto w = OpenWith(std::string("2:SB 5:75836 8:VPL|VDP|MAL 9:83420|") +
                       (unreadableItem ? "83420" : "8x420") +
                       "|83420 11:5464|83|626 17:TRA 20:1500 21:66989 15:67391");
@@ -213,8 +145,6 @@ TEST_F(DetailWindowTest, AnErrorInTheMiddleOfARowRemovesThatRowFromEveryList) {
               "VPL/Vieillesse plafonnée/    834,20//     54,64/ / / /2\n");
     EXPECT_EQ(w->Txt_NetAPayer.Text(), "    669,89");
     EXPECT_EQ(w->Bdv_Rub.Max(), 1);
-    w->Lst_MontantPat.UserClick(1);
-    ExpectSelected(*w, 1);
     EXPECT_TRUE(desktop_.Errors().empty());
   }
 }

@@ -1,72 +1,47 @@
+// The print control as the screens reach it: three members by identifier, the print log
+// written around every request, and no print without a log, a database or a control.
 #include "printing/ostrel.h"
 
 #include <gtest/gtest.h>
 
 #include "data/archive_files.h"
 #include "data/sqlite_store.h"
-#include "data/step.h"
 #include "printing/print_log.h"
 #include "printing/recording_print_control.h"
-#include "support/failing_database.h"
+#include "support/expect_error.h"
+#include "support/fake_database.h"
 
 namespace printing {
 namespace {
 
 using Clock = std::chrono::system_clock;
 
-dba::DynArray List(std::initializer_list<const char*> keys) {
-  dba::DynArray list;
-  int i = 0;
-  for (const char* k : keys) list.Set(++i, k);
-  return list;
-}
-
 class OstrelTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    store_->CreateFile(kPrintLogFile);
+  OstrelTest() {
     ostrel_.SetControl(control_);
     ostrel_.SetClock([this] { return now_; });
   }
-  // The records of the print log, in key (time) order.
-  std::vector<dba::DynArray> Log() {
-    std::vector<dba::DynArray> records;
-    store_->ForEachRecord(kPrintLogFile, [&](std::string_view key, std::string_view text) {
-      records.emplace_back(std::string(key), std::string(text));
-    });
-    return records;
+  // The last record of the print log, in key (time) order.
+  dba::DynArray LastLogRecord() {
+    const dba::DynArray keys = store_->ExecuteSentence(
+        dba::QueryCommand("SSELECT " + std::string(kPrintLogFile), kPrintLogFile));
+    return dba::DynArray(testsupport::Stored(*store_, kPrintLogFile, keys(keys.DCount())));
   }
-  void Print(dba::DynArray& keys, std::int16_t& status) {
+  void Print(std::int16_t& status, bool preprinted = false) {
     ostrel_.SetDatabase(db_);
     ostrel_.SetClient(nullptr);
-    ostrel_.EditionBulletins(keys, true, "ABC", status, false);
+    ostrel_.EditionBulletins(keys_, true, "ABC", status, preprinted);
   }
 
-  std::shared_ptr<dba::SqliteDatabase> store_ = dba::NewMemoryArchive();
-  std::shared_ptr<testsupport::FailingDatabase> db_ =
-      std::make_shared<testsupport::FailingDatabase>(store_);
+  std::shared_ptr<dba::Database> store_ = dba::NewMemoryArchive();
+  std::shared_ptr<testsupport::FakeDatabase> db_ =
+      std::make_shared<testsupport::FakeDatabase>(store_);
   std::shared_ptr<RecordingPrintControl> control_ = std::make_shared<RecordingPrintControl>();
   OstrelControl ostrel_;
   Clock::time_point now_ = Clock::from_time_t(1054382400);  // 31/05/2003 12:00 UTC
+  dba::DynArray keys_ = KeyList({"0001200120030300101", "00012002201904A01"});
 };
-
-TEST_F(OstrelTest, ReachesTheThreeMembersByTheirIdentifiersWithTheFiveArgumentsInOrder) {
-  dba::DynArray keys = List({"K1", "K2"});
-  std::int16_t status = 0;
-  ostrel_.SetDatabase(db_);
-  ostrel_.SetClient(nullptr);
-  ostrel_.EditionBulletins(keys, true, "ABC", status, true);
-
-  EXPECT_EQ(control_->calls, (std::vector<DispId>{0x68030000, 0x68030001, 0x60030002}));
-  EXPECT_EQ(control_->database, db_);
-  ASSERT_EQ(control_->editions.size(), 1u);
-  const auto& e = control_->editions[0];
-  EXPECT_EQ(e.keys, (std::vector<std::string>{"K1", "K2"}));
-  EXPECT_TRUE(e.interactive);
-  EXPECT_EQ(e.user, "ABC");
-  EXPECT_TRUE(e.preprinted);
-  EXPECT_EQ(status, kStatusPrinted) << "the status flag is passed by reference";
-}
 
 // All in the same instant: each request still gets its own log record.
 TEST_F(OstrelTest, EveryRequestIsLoggedWithUserTimeKeysAndOutcome) {
@@ -82,51 +57,36 @@ TEST_F(OstrelTest, EveryRequestIsLoggedWithUserTimeKeysAndOutcome) {
   for (const auto& c : cases) {
     control_->statusOnReturn = c.statusOnReturn;
     if (c.fails) control_->failure = dba::Error(kPrintFailed, "paper jam");
-    dba::DynArray keys = List({"0001200120030300101", "00012002201904A01"});
     std::int16_t status = 0;
-    if (c.fails) {
-      EXPECT_THROW(Print(keys, status), dba::Error);
-    } else {
-      Print(keys, status);
-    }
-    ASSERT_FALSE(Log().empty());
-    const dba::DynArray last = Log().back();
-    EXPECT_EQ(last(4), c.outcome);
-    EXPECT_EQ(last(1), "ABC");
-    EXPECT_EQ(last(2), LogTimeText(now_));
-    EXPECT_EQ(last(3),
-              "0001200120030300101\xFD"
-              "00012002201904A01");
-    EXPECT_NE(last.Key().find("*ABC"), std::string::npos) << last.Key();
+    EXPECT_DBA_ERROR(c.fails ? kPrintFailed : 0, Print(status));
+    const dba::DynArray last = LastLogRecord();
+    EXPECT_EQ(last(1) + "/" + last(2) + "/" + last(4), "ABC/" + LogTimeText(now_) + "/" + c.outcome);
+    EXPECT_EQ(last(3), "0001200120030300101\xFD" "00012002201904A01");
   }
-  EXPECT_EQ(Log().size(), 3u);
+  EXPECT_EQ(testsupport::Count(*store_, kPrintLogFile), 3);
 }
 
 // Without a print log, a database or an installed control nothing reaches the printer.
 TEST_F(OstrelTest, RefusesToPrintWhatItCannotLog) {
-  dba::DynArray keys = List({"K1"});
   std::int16_t status = 0;
-  EXPECT_EQ(dba::RunStep([&] { ostrel_.EditionBulletins(keys, true, "ABC", status, false); }),
-            kPrintFailed);  // no database yet
-  db_->FailWhen(
-      [](const testsupport::Call& c) { return c.op == "write" && c.file == kPrintLogFile; });
-  EXPECT_THROW(Print(keys, status), dba::Error);
+  EXPECT_DBA_ERROR(kPrintFailed, ostrel_.EditionBulletins(keys_, true, "ABC", status, false));
+  db_->FailWhen([](const testsupport::Call& c) { return c.op == "write"; });
+  EXPECT_DBA_ERROR(dba::kStorageFailure, Print(status));
   auto bare = dba::OpenSqliteDatabase(":memory:");
-  bare->CreateFile("ARCHIVEBULL");
   ostrel_.SetDatabase(bare);
   try {
-    ostrel_.EditionBulletins(keys, true, "ABC", status, false);
-    FAIL() << "printing without a log must fail";
+    ostrel_.EditionBulletins(keys_, true, "ABC", status, false);
+    ADD_FAILURE() << "printing without a log must fail";
   } catch (const dba::Error& e) {
     EXPECT_EQ(e.code(), dba::kFileNotFound);
     EXPECT_NE(std::string(e.what()).find("vantelor-db init"), std::string::npos) << e.what();
   }
   EXPECT_TRUE(control_->editions.empty());
-  SetPrintControlFactory(nullptr);
   OstrelControl uninstalled;
-  uninstalled.SetDatabase(dba::NewMemoryArchive());
-  EXPECT_EQ(dba::RunStep([&] { uninstalled.EditionBulletins(keys, true, "ABC", status, false); }),
-            kPrintFailed);
+  uninstalled.SetDatabase(store_);
+  EXPECT_DBA_ERROR(kPrintFailed, uninstalled.EditionBulletins(keys_, true, "ABC", status, false));
+  std::vector<Variant> none;
+  EXPECT_DISPATCH_ERROR(vantelor::kMemberNotFound, uninstalled.Control().Invoke(0x60030099, none));
 }
 
 TEST(OstrelFactoryTest, HandlesMakeTheirControlWithTheInstalledFactory) {
@@ -148,9 +108,10 @@ TEST(OstrelFactoryTest, HandlesMakeTheirControlWithTheInstalledFactory) {
 TEST(VariantTest, WrongArgumentsAreTypeMismatchesAndWrongCountsAreCountErrors) {
   std::vector<Variant> args = {Variant(true), Variant(true), Variant("ABC"), Variant(true),
                                Variant(false)};
-  EXPECT_EQ(dba::RunStep([&] { UnpackEditionBulletins(args); }), kTypeMismatch);
+  EXPECT_DISPATCH_ERROR(vantelor::kTypeMismatch, UnpackEditionBulletins(args));
   args.pop_back();
-  EXPECT_EQ(dba::RunStep([&] { UnpackEditionBulletins(args); }), kBadParamCount);
+  EXPECT_DISPATCH_ERROR(vantelor::kBadParamCount, UnpackEditionBulletins(args));
+  EXPECT_DISPATCH_ERROR(vantelor::kMemberNotFound, RecordingPrintControl().Invoke(7, args));
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
+// The TEMPO print request: written before the print, gone after it on every path.
 #include "printing/print_request.h"
 
 #include <gtest/gtest.h>
 
 #include "data/archive_files.h"
 #include "data/sqlite_store.h"
-#include "data/step.h"
-#include "printing/print_control.h"
-#include "support/failing_database.h"
+#include "printing/recording_print_control.h"
+#include "support/expect_error.h"
+#include "support/fake_database.h"
 
 namespace printing {
 namespace {
@@ -15,49 +16,25 @@ using testsupport::Call;
 
 class PrintRequestTest : public ::testing::Test {
  protected:
-  std::shared_ptr<testsupport::FailingDatabase> db_ =
-      std::make_shared<testsupport::FailingDatabase>(dba::NewMemoryArchive());
+  std::string Tempo(const std::string& key) { return testsupport::Stored(*db_, "TEMPO", key); }
+
+  std::shared_ptr<testsupport::FakeDatabase> db_ =
+      std::make_shared<testsupport::FakeDatabase>(dba::NewMemoryArchive());
   std::shared_ptr<dba::File> tempo_ = db_->OpenFile("TEMPO");
-
-  bool Exists(const std::string& key) {
-    return dba::RunStep([&] { tempo_->ReadRecord(key); }) == 0;
-  }
-  static dba::DynArray List(std::initializer_list<const char*> keys) {
-    dba::DynArray list;
-    int i = 0;
-    for (const char* k : keys) list.Set(++i, k);
-    return list;
-  }
 };
-
-TEST_F(PrintRequestTest, WriteTempoPutsOneKeyPerValueAndAlwaysLetsGoOfTheSharedRecord) {
-  dba::Record holder;
-  WriteTempo(*tempo_, "ARCHIVEBULLABC", List({"K1", "K2", "K3"}), holder);
-  EXPECT_EQ(tempo_->ReadRecord("ARCHIVEBULLABC").Text(), "K1\xFDK2\xFDK3");
-  EXPECT_TRUE(holder.Key().empty() && holder.Empty());
-  db_->FailWhen([](const Call& c) { return c.op == "write"; });
-  dba::Record failed;
-  EXPECT_THROW(WriteTempo(*tempo_, "ARCHIVEBULLXYZ", List({"K1"}), failed), dba::Error);
-  EXPECT_TRUE(failed.Empty());
-  db_->FailWhen(nullptr);
-  EXPECT_FALSE(Exists("ARCHIVEBULLXYZ"));
-}
 
 // On the normal path a failing removal is reported; on an error path the first error wins;
 // a record already gone is no failure.
 TEST_F(PrintRequestTest, GuardReportsAFailingRemovalOnlyOnTheNormalPath) {
-  TempoGuard gone(tempo_, "ARCHIVEBULLNOBODY");
-  EXPECT_NO_THROW(gone.Remove());
+  EXPECT_NO_THROW(TempoGuard(tempo_, "ARCHIVEBULLNOBODY").Remove());
+  EXPECT_NO_THROW(TempoGuard(nullptr, "ARCHIVEBULLABC").Remove());  // no TEMPO file open
   tempo_->WriteRecord("ARCHIVEBULLABC", "K1");
   db_->FailWhen([](const Call& c) { return c.op == "delete"; });
-  try {
+  EXPECT_DBA_ERROR(kPrintFailed, {
     TempoGuard guard(tempo_, "ARCHIVEBULLABC");
     throw dba::Error(kPrintFailed, "print control failed");
-  } catch (const dba::Error& e) {
-    EXPECT_EQ(e.code(), kPrintFailed);
-  }
-  TempoGuard guard(tempo_, "ARCHIVEBULLABC");
-  EXPECT_EQ(dba::RunStep([&] { guard.Remove(); }), dba::kStorageFailure);
+  });
+  EXPECT_DBA_ERROR(dba::kStorageFailure, TempoGuard(tempo_, "ARCHIVEBULLABC").Remove());
 }
 
 }  // namespace

@@ -1,73 +1,68 @@
+// The rights as DROITS keeps them, and the one check of a person against them.
 #include "rights/stored_rights.h"
 
 #include <gtest/gtest.h>
 
 #include "data/archive_files.h"
 #include "data/sqlite_store.h"
+#include "rights/person_access.h"
+#include "support/expect_error.h"
+#include "support/fake_database.h"
 
 namespace {
 
 class StoredRightsTest : public ::testing::Test {
  protected:
-  void Allow(const std::string& key, const std::vector<std::string>& codes) {
-    dba::DynArray record;
-    for (std::size_t i = 0; i < codes.size(); ++i) record.Set(1, static_cast<int>(i + 1), codes[i]);
-    db->Write("DROITS", key, record.Text());
+  void Allow(const std::string& key, const std::string& codes) {
+    testsupport::Put(*db, "DROITS", key, codes);
   }
-  bool Sees(const std::string& user, const std::string& code,
-            const std::string& function = "PALIMOR") {
-    return rights::StoredUserRights(db, user).FunctionRights(function)->PersonAccess(code, 0);
+  std::shared_ptr<rights::FunctionAccess> Rights(const std::string& user) {
+    return rights::StoredUserRights(db, user).FunctionRights("palimor");
   }
-  std::shared_ptr<dba::SqliteDatabase> db = dba::NewMemoryArchive();
+  std::shared_ptr<dba::Database> db = dba::NewMemoryArchive();
 };
 
 TEST_F(StoredRightsTest, UserSeesTheCodesOfItsRecordForTheFunction) {
-  Allow("DEMO*PALIMOR", {"A01", "B02", ""});
-  Allow("ALL*PALIMOR", {"*"});
-  Allow("DEMO*AUTRE", {"C03"});
+  Allow("DÉMO*PALIMOR", "A01\xFD" "B02\xFD");
+  Allow("ALL*PALIMOR", "*");
+  Allow("DÉMO*AUTRE", "C03");
   const struct {
     const char* user;
     const char* code;
     bool sees;
   } rows[] = {
-      {"DEMO", "A01", true},    {"demo", "B02", true},  {"Demo", "A01", true},
-      {"DEMO", "C03", false},   {"DEMO", "a01", false}, {"DEMO", "", false},
-      {"DEMO", "A0", false},    {"ALL", "ZZZ", true},   {"all", "", true},
-      {"NOBODY", "A01", false}, {"", "A01", false},     {"*", "A01", false},
+      {"démo", "A01", true}, {"DÉMO", "B02", true},  {"Démo", "C03", false}, {"DÉMO", "a01", false},
+      {"DÉMO", "", false},   {"ALL", "ZZZ", true},   {"all", "", true},      {"NOBODY", "A01", false},
+      {"", "A01", false},    {"*", "A01", false},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(Sees(row.user, row.code), row.sees) << row.user << " / " << row.code;
-  }
-  EXPECT_TRUE(Sees("demo", "C03", "autre"));
+  for (const auto& row : rows)
+    EXPECT_EQ(Rights(row.user)->PersonAccess(row.code, 0), row.sees) << row.user << " / " << row.code;
+  // The record as it was when asked.
+  auto asked = Rights("démo");
+  db->OpenFile("DROITS")->DeleteRecord("DÉMO*PALIMOR");
+  EXPECT_TRUE(asked->PersonAccess("A01", 0));
+  EXPECT_DBA_ERROR(dba::kBadArgument, asked->PersonAccess("A01", 1));
+  EXPECT_DBA_ERROR(dba::kBadArgument, rights::StoredUserRights(nullptr, "demo"));
+  EXPECT_DBA_ERROR(dba::kFileNotFound,
+                   rights::StoredUserRights(dba::OpenSqliteDatabase(":memory:"), "x").FunctionRights("F"));
 }
 
-TEST_F(StoredRightsTest, KeyIsTheUserAndTheFunctionInCapitals) {
-  EXPECT_EQ(rights::DroitsKey("démo", "palimor"), "DÉMO*PALIMOR");
-  Allow("DÉMO*PALIMOR", {"A01"});
-  EXPECT_TRUE(Sees("démo", "A01"));
-}
-
-TEST_F(StoredRightsTest, FunctionRightsAreTheRecordAsItWasWhenAsked) {
-  Allow("DEMO*PALIMOR", {"A01"});
-  auto function = rights::StoredUserRights(db, "demo").FunctionRights("PALIMOR");
-  db->Erase("DROITS", "DEMO*PALIMOR");
-  EXPECT_TRUE(function->PersonAccess("A01", 0));
-}
-
-TEST_F(StoredRightsTest, BadCallsAreClearErrors) {
-  Allow("DEMO*PALIMOR", {"*"});
-  auto function = rights::StoredUserRights(db, "demo").FunctionRights("PALIMOR");
-  EXPECT_THROW(function->PersonAccess("A01", 1), dba::Error);
-  EXPECT_THROW(rights::StoredUserRights(nullptr, "demo"), dba::Error);
-
-  // A database without the DROITS file: the rights cannot be told.
-  auto bare = dba::OpenSqliteDatabase(":memory:");
-  try {
-    rights::StoredUserRights(bare, "demo").FunctionRights("PALIMOR");
-    FAIL() << "no error";
-  } catch (const dba::Error& e) {
-    EXPECT_EQ(e.code(), dba::kFileNotFound);
-  }
+// A person is judged by the access code of its civil record, asked once; a person without
+// one, or an empty code, is refused; so is everybody without function rights.
+TEST_F(StoredRightsTest, PersonCheckAsksOncePerPersonWithTheCivilRecordsAccessCode) {
+  Allow("CLERK*PALIMOR", "S01");
+  testsupport::Put(*db, "CIVILAIDE", "00101", std::string(39, '\xFE') + "S01-NORD");
+  testsupport::Put(*db, "CIVILAIDE", "00102", std::string(39, '\xFE') + "S02-SUD");
+  auto fake = std::make_shared<testsupport::FakeDatabase>(db);
+  auto file = fake->OpenFile("CIVILAIDE");
+  const auto access = Rights("clerk");
+  rights::PersonCheck check(dba::PersonKind::kCareRecipient, *file, access.get());
+  EXPECT_TRUE(check.MaySee("00101"));
+  EXPECT_FALSE(check.MaySee("00102") || check.MaySee("00999") || check.MaySee(""));
+  fake->FailWhen([](const testsupport::Call&) { return true; });
+  EXPECT_TRUE(check.MaySee("00101")) << "remembered, not read again";
+  EXPECT_DBA_ERROR(dba::kStorageFailure, check.MaySee("00103"));
+  EXPECT_FALSE(rights::MaySee(nullptr, dba::PersonKind::kCaregiver, dba::DynArray()));
 }
 
 }  // namespace

@@ -1,40 +1,13 @@
 // Activity and period criteria: Verif_Zones, when Lister may be used, the reset of the
-// period area, the activity boxes and the pre-printed setting.
-#include <gtest/gtest.h>
+// period area, the activity boxes, the pre-printed setting and the screen's layout.
+#include "selection/selection_fixture.h"
 
-#include "rights/stored_rights.h"
-#include "support/selection_fixture.h"
-
+namespace vantelor::testing {
 namespace {
 
-using vantelor::SelectionScreen;
-
-class CriteriaTest : public testsupport::SelectionFixture {
- protected:
-  // The period area as a search leaves it, then the list indexes chosen (-1 = none).
-  void Period(const std::vector<std::string>& years, int m1, int y1, int m2, int y2) {
-    screen.Desactiver_Periode();
-    for (const std::string& year : years) {
-      screen.Cbo_DebutAn.AddItem(year);
-      screen.Cbo_FinAn.AddItem(year);
-    }
-    for (ui::Control* c : PeriodArea()) c->SetEnabled(true);
-    screen.Cbo_DebutPeriode.SetListIndex(m1);
-    screen.Cbo_DebutAn.SetListIndex(y1);
-    screen.Cbo_FinPeriode.SetListIndex(m2);
-    screen.Cbo_FinAn.SetListIndex(y2);
-  }
-  std::vector<ui::Control*> PeriodArea() {
-    return {&screen.Cdr_Periode, &screen.Etq_DebutPeriode, &screen.Cbo_DebutPeriode,
-            &screen.Cbo_DebutAn, &screen.Etq_FinPeriode,   &screen.Cbo_FinPeriode,
-            &screen.Cbo_FinAn};
-  }
-};
-
-TEST_F(CriteriaTest, VerifZonesStopsAtTheFirstFaultAndListerWaitsForAWholePeriod) {
-  // Years offered: 2004 (index 0) and 2003 (index 1).
+TEST(Criteria, VerifZonesStopsAtTheFirstFaultAndListerWaitsForAWholePeriod) {
   const struct {
-    int m1, y1, m2, y2;
+    int m1, y1, m2, y2;   // list indexes (-1 = none); the years offered are 2004 and 2003
     const char* message;  // "" = the period passes
     const char* focus;
   } rows[] = {
@@ -47,88 +20,95 @@ TEST_F(CriteriaTest, VerifZonesStopsAtTheFirstFaultAndListerWaitsForAWholePeriod
       {0, 0, 11, 1, "La période de fin doit être supérieure ou égale à la période de début.",
        "Cbo_FinPeriode"},
       {2, 1, 2, 1, "", ""},  // equal periods pass
-      {0, 1, 1, 0, "", ""},
-      {-1, -1, -1, -1, "", ""},
   };
+  Scene s;
+  SelectionScreen& e = s.ecran;
   for (const auto& row : rows) {
-    SCOPED_TRACE(testing::Message() << row.m1 << "/" << row.y1 << " - " << row.m2 << "/" << row.y2);
-    Period({"2004", "2003"}, row.m1, row.y1, row.m2, row.y2);
-    EXPECT_EQ(screen.Cmd_Lister.Enabled(),
-              row.m1 >= 0 && row.y1 >= 0 && row.m2 >= 0 && row.y2 >= 0);
-    screen.Cmd_Sortir.SetFocus();
-    const std::size_t before = desktop.Messages().size();
-    if (*row.message) desktop.Answer(ui::kAnswerOk);
-    screen.Verif_Zones();
-    EXPECT_EQ(screen.W_Erreur, *row.message != '\0');
+    SCOPED_TRACE(::testing::Message()
+                 << row.m1 << "/" << row.y1 << " - " << row.m2 << "/" << row.y2);
+    e.Desactiver_Periode();
+    for (ui::ComboBox* box :
+         {&e.Cbo_DebutAn, &e.Cbo_FinAn, &e.Cbo_DebutPeriode, &e.Cbo_FinPeriode}) {
+      for (const char* year : {"2004", "2003"}) {
+        if (box->ListCount() < 2) box->AddItem(year);
+      }
+      box->SetEnabled(true);
+    }
+    e.Cdr_Periode.SetEnabled(true);
+    e.Cbo_DebutPeriode.SetListIndex(row.m1);
+    e.Cbo_DebutAn.SetListIndex(row.y1);
+    e.Cbo_FinPeriode.SetListIndex(row.m2);
+    e.Cbo_FinAn.SetListIndex(row.y2);
+    EXPECT_EQ(e.Cmd_Lister.Enabled(), row.m1 >= 0 && row.y1 >= 0 && row.m2 >= 0 && row.y2 >= 0);
+    if (*row.message) s.desktop.Answer(ui::kAnswerOk);
+    const std::size_t before = s.desktop.Messages().size();
+    e.Verif_Zones();
+    EXPECT_EQ(e.W_Erreur, *row.message != '\0');
+    EXPECT_EQ(s.desktop.Messages().size(), before + (*row.message ? 1 : 0));
     if (*row.message) {
-      EXPECT_EQ(desktop.LastMessage(), (ui::MessageRecord{row.message, ui::kExclamation,
-                                                          "Message KALVENOR", ui::kAnswerOk}));
-      ASSERT_NE(ui::Control::Focused(), nullptr);
+      EXPECT_EQ(s.desktop.LastMessage(),
+                (ui::MessageRecord{row.message, ui::kExclamation, kTitreMessage, ui::kAnswerOk}));
       EXPECT_EQ(ui::Control::Focused()->Name(), row.focus);
-    } else {
-      EXPECT_EQ(desktop.Messages().size(), before);
     }
+  }
+  // Desactiver_Periode empties the period and the results, text included.
+  e.Lst_Periode.AddItem("JANVIER 2003     X");
+  e.Desactiver_Periode();
+  EXPECT_EQ(e.Cbo_FinAn.Text() + e.Cbo_DebutPeriode.Text(), "");
+  EXPECT_EQ(e.Cbo_FinAn.ListCount() + e.Lst_Periode.ListCount(), 0);
+  EXPECT_FALSE(e.Cbo_FinAn.Enabled() || e.Cmd_Imprimer.Enabled() || e.Cmd_Lister.Enabled());
+}
+
+TEST(Criteria, ActivityBoxesEmptyTheCareRecipientZoneAndCheckThePersonAgain) {
+  Scene s;
+  SelectionScreen& e = s.ecran;
+  e.Txt_CodeAide.UserType("00345");
+  e.Cac_Mandataire.UserClick();
+  EXPECT_EQ(e.Txt_CodeAide.Text() + e.Cbo_NomAide.Text(), "");
+  EXPECT_FALSE(e.Txt_CodeAide.Enabled() || e.Cbo_NomAide.Enabled());
+  e.Cac_Mandataire.UserClick();
+  EXPECT_TRUE(e.Txt_CodeAide.Enabled() && e.Cbo_NomAide.Enabled());
+  // The person's access changes; the next activity click checks the person shown again.
+  e.Txt_CodeAidant.UserType("00012");
+  s.Aidant("00012", "DUPONT Marie", "SEC");
+  s.desktop.Answer(ui::kAnswerOk);
+  e.Cac_Prestataire.UserClick();
+  EXPECT_EQ(s.desktop.LastMessage().text, "Vous n'êtes pas autorisé à accéder à cet aidant.");
+  EXPECT_EQ(e.Txt_CodeAidant.Text(), "");
+}
+
+TEST(Criteria, PreImprimeIsTickedWhenAnAssociationPrintsOnPreprintedForms) {
+  for (const auto& [flag, ticked] : {std::pair{"1", 1}, {"0", 0}}) {
+    Scene s;
+    dba::DynArray record;
+    record.Set(49, flag);
+    s.Put(dba::files::kAssociation, "A02", record.Text());
+    s.ecran.Recherche_PreImp();
+    EXPECT_EQ(s.ecran.Cac_Preimp.Value(), ticked) << flag;
   }
 }
 
-TEST_F(CriteriaTest, DesactiverPeriodeEmptiesThePeriodAndTheResults) {
-  Period({"2004", "2003"}, 0, 1, 5, 0);
-  screen.Lst_Periode.AddItem("JANVIER 2003     X");
-  screen.Lst_CodeArchive.AddItem("0001200120030100101");
-  screen.Cmd_Imprimer.SetEnabled(true);
-  ASSERT_TRUE(screen.Cmd_Lister.Enabled());
-  screen.Desactiver_Periode();
-  std::vector<ui::Control*> off = PeriodArea();
-  off.insert(off.end(), {&screen.Cmd_Imprimer, &screen.Lst_Periode, &screen.Cmd_Lister});
-  for (ui::Control* c : off) EXPECT_FALSE(c->Enabled()) << c->Name();
-  for (ui::ComboBox* box :
-       {&screen.Cbo_DebutPeriode, &screen.Cbo_DebutAn, &screen.Cbo_FinPeriode, &screen.Cbo_FinAn}) {
-    EXPECT_EQ(box->Text(), "") << box->Name();
-  }
-  EXPECT_EQ(screen.Cbo_DebutAn.ListCount() + screen.Cbo_FinAn.ListCount(), 0);
-  EXPECT_EQ(screen.Cbo_DebutPeriode.ListCount(), 12);
-  EXPECT_EQ(screen.Lst_Periode.ListCount() + screen.Lst_CodeArchive.ListCount(), 0);
-}
-
-TEST_F(CriteriaTest, ActivityBoxesEmptyTheCareRecipientZoneAndCheckThePersonAgain) {
-  AddCaregiver("00012", "DUPONT", "Marie", "A01");
-  AddCareRecipient("00045", "DUPRE", "Louise", "A01");
-  screen.Txt_CodeAide.UserType("00045");
-  ASSERT_EQ(screen.Cbo_NomAide.Text(), "DUPRE Louise");
-  screen.Cac_Mandataire.UserClick();
-  EXPECT_EQ(screen.Txt_CodeAide.Text() + screen.Cbo_NomAide.Text(), "");
-  EXPECT_EQ(screen.Cbo_NomAide.ListCount(), 0);
-  EXPECT_FALSE(screen.Txt_CodeAide.Enabled() || screen.Cbo_NomAide.Enabled());
-  screen.Cac_Mandataire.UserClick();
-  EXPECT_TRUE(screen.Txt_CodeAide.Enabled() && screen.Cbo_NomAide.Enabled());
-
-  // The user's rights change; the next activity click checks the person shown again.
-  screen.Txt_CodeAidant.UserType("00012");
-  v.DroitsFonction = std::make_shared<rights::AccessCodes>(std::vector<std::string>{});
-  desktop.Answer(ui::kAnswerOk);
-  screen.Cac_Prestataire.UserClick();
-  EXPECT_EQ(desktop.LastMessage().text, "Vous n'êtes pas autorisé à accéder à cet aidant.");
-  EXPECT_EQ(screen.Txt_CodeAidant.Text(), "");
-}
-
-TEST_F(CriteriaTest, PreImprimeIsTickedWhenAnAssociationPrintsOnPreprintedForms) {
-  const struct {
-    std::vector<std::string> attribute49;
-    int initial, expected;
-  } rows[] = {{{"0", "1"}, 0, 1}, {{"0", ""}, 0, 0}, {{"0"}, 1, 1}, {{}, 0, 0}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.attribute49.size());
-    db = dba::NewMemoryArchive();
-    v.TheDatabase = db;
-    for (std::size_t i = 0; i < row.attribute49.size(); ++i) {
-      dba::DynArray record;
-      record.Set(49, row.attribute49[i]);
-      db->Write("ASSOCIATION", "A0" + std::to_string(i), record.Text());
+// Every control lies inside its frame and none overlaps another; only the period boxes and
+// the result list use the fixed-pitch font.
+TEST(Criteria, TheScreensLayoutHoldsTogether) {
+  Scene s;
+  std::vector<ui::Control*> controls;
+  for (ui::Control* c : s.ecran.Controls())
+    if (c->kind() != ui::Kind::Menu) controls.push_back(c);
+  for (ui::Control* c : controls) {
+    const ui::Control* box = c->Container() ? c->Container() : &s.ecran;
+    EXPECT_TRUE(c->Left() + c->Width() <= box->Width() && c->Top() + c->Height() <= box->Height())
+        << c->Name();
+    for (ui::Control* b : controls) {
+      if (c >= b || c->Container() != b->Container() || !c->Visible() || !b->Visible()) continue;
+      EXPECT_TRUE(c->Left() + c->Width() <= b->Left() || b->Left() + b->Width() <= c->Left() ||
+                  c->Top() + c->Height() <= b->Top() || b->Top() + b->Height() <= c->Top())
+          << c->Name() << " overlaps " << b->Name();
     }
-    screen.Cac_Preimp.SetValue(row.initial);
-    screen.Recherche_PreImp();
-    EXPECT_EQ(screen.Cac_Preimp.Value(), row.expected);
+    const bool fixed = c->Name().starts_with("Cbo_") && !c->Name().starts_with("Cbo_Nom");
+    EXPECT_EQ(c->font().family == "Courier New", fixed || c->Name() == "Lst_Periode") << c->Name();
   }
 }
 
 }  // namespace
+}  // namespace vantelor::testing

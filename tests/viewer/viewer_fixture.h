@@ -7,27 +7,24 @@
 #include <memory>
 #include <vector>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 #include "support/payslip_record.h"
 #include "ui/test_desktop.h"
 #include "viewer/frm_visualisation_bulletin.h"
 
 namespace testsupport {
 
-inline constexpr const char* kPayslipKey = "0001200120030300101";
-
 class ViewerTest : public ::testing::Test {
  protected:
-  std::unique_ptr<vantelor::Frm_VisualisationBulletin> OpenRecord(const dba::DynArray& record) {
-    v.Enr_ArchiveBull = dba::Record(nullptr, kPayslipKey, record.Text());
+  std::unique_ptr<vantelor::Frm_VisualisationBulletin> Open(const Lines& body,
+                                                            const Lines& footer = SampleFooter(),
+                                                            const Lines& header = SampleHeader()) {
+    v.Enr_ArchiveBull =
+        dba::Record(nullptr, "0001200120030300101", PayslipRecord(body, footer, header).Text());
     auto window = std::make_unique<vantelor::Frm_VisualisationBulletin>(v);
     window->Load();
     window->Init();
     return window;
-  }
-  std::unique_ptr<vantelor::Frm_VisualisationBulletin> Open(const Lines& body,
-                                                            const Lines& footer = SampleFooter()) {
-    return OpenRecord(PayslipRecord(body, footer));
   }
 
   ui::TestDesktop desk;

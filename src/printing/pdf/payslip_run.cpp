@@ -9,21 +9,17 @@ namespace {
 std::vector<SheetPage> SheetsOf(dba::File& archive, const std::string& key, bool preprinted,
                                 bool& problem) {
   problem = true;
-  dba::Record record;
+  std::optional<dba::Record> record;
   try {
-    record = archive.ReadRecord(key);
+    record = archive.Find(key);
   } catch (const dba::Error& e) {
-    if (e.IsRecordNotFound()) {
-      return {LayoutProblem(key, "Ce bulletin n'existe pas dans l'archive.")};
-    }
-    if (e.code() == dba::kBadArgument) {
-      return {LayoutProblem(key, std::string("Cette clé n'est pas valable : ") + e.what())};
-    }
-    throw;
+    if (e.code() != dba::kBadArgument) throw;
+    return {LayoutProblem(key, std::string("Cette clé n'est pas valable : ") + e.what())};
   }
+  if (!record) return {LayoutProblem(key, "Ce bulletin n'existe pas dans l'archive.")};
   PayslipContent content;
   try {
-    content = ReadPayslip(record);
+    content = ReadPayslip(*record);
   } catch (const dba::Error& e) {
     return {LayoutProblem(key, std::string("Ce bulletin est illisible : ") + e.what())};
   }

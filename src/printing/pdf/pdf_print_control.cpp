@@ -5,8 +5,8 @@
 #include <QSaveFile>
 
 #include <cctype>
-#include <cstdio>
 
+#include "data/archive_files.h"
 #include "printing/ostrel.h"
 #include "printing/pdf/payslip_run.h"
 #include "printing/pdf/printer_queue.h"
@@ -42,11 +42,8 @@ void PdfPrintControl::Invoke(DispId id, std::vector<Variant>& args) {
     case kDispEditionBulletins:
       EditionBulletins(UnpackEditionBulletins(args));
       return;
-    default: {
-      char text[16];
-      std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(id));
-      throw dba::Error(kMemberNotFound, std::string("the print control has no member ") + text);
-    }
+    default:
+      throw vantelor::DispatchError::NoMember(id);
   }
 }
 
@@ -73,7 +70,7 @@ void PdfPrintControl::EditionBulletins(const EditionArguments& a) {
   if (keys.empty()) return;
   if (!database_) Fail("the print control was given no database");
   if (!QGuiApplication::instance()) Fail("printing needs a running Qt application");
-  std::shared_ptr<dba::File> archive = database_->OpenFile("ARCHIVEBULL");
+  std::shared_ptr<dba::File> archive = database_->OpenFile(dba::files::kArchiveBull);
 
   const std::filesystem::path path = OutputPath(a.user);
   QSaveFile file(QString::fromStdString(path.string()));

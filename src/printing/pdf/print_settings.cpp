@@ -4,6 +4,9 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <limits>
+
+#include "text/text.h"
 
 namespace printing::pdf {
 namespace {
@@ -31,10 +34,9 @@ PrintSettings PrintSettings::FromEnvironment() {
   s.printer = Env("VANTELOR_PRINTER");
   const std::string threshold = Env("VANTELOR_PRINT_PROGRESS_MIN");
   if (!threshold.empty()) {
-    char* end = nullptr;
-    const long n = std::strtol(threshold.c_str(), &end, 10);
-    if (end && *end == '\0' && n >= 0) {
-      s.progressThreshold = static_cast<int>(n);
+    const std::optional<long long> n = text::DigitsValue(threshold);
+    if (n && *n <= std::numeric_limits<int>::max()) {
+      s.progressThreshold = static_cast<int>(*n);
     } else {
       std::cerr << "VANTELOR_PRINT_PROGRESS_MIN=" << threshold
                 << " is not a count of payslips; using " << s.progressThreshold << '\n';

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
 
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 #include "data/record_text.h"
 #include "data/store/postgres/postgres_store.h"
 #include "rights/stored_rights.h"

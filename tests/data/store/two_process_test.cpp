@@ -30,15 +30,12 @@ int Print(const std::string& name, int worker) {
     printing::PrintLog log(*db);
     const std::string requestKey = dba::TempoKey(User(worker));
     for (int round = 0; round < kRounds; ++round) {
-      dba::DynArray list;
-      list.Set(1, PayslipKey(worker, round));
       const std::string logKey =
           log.Begin(User(worker), {PayslipKey(worker, round)}, std::chrono::system_clock::now());
       dba::Record holder;
-      printing::WriteTempo(*tempo, requestKey, list, holder);
-      printing::TempoGuard request(tempo, requestKey);
+      printing::PrintRequest request(tempo, User(worker), {PayslipKey(worker, round)}, holder);
       if (tempo->ReadRecord(requestKey)(1, 1) != PayslipKey(worker, round)) return 1;
-      request.Remove();
+      request.Finish();
       log.Finish(logKey, printing::kOutcomePrinted);
     }
     return 0;

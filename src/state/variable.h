@@ -11,6 +11,9 @@
 
 namespace vantelor {
 
+// This component's function code in the users' rights.
+inline constexpr const char* kFonctionPalimor = "PALIMOR";
+
 struct Variable {
   // Outside objects handed in by the host.
   std::shared_ptr<rights::UserRights> DroitsUtilisateur;

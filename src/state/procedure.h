@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "component/state/variable.h"
+#include "state/variable.h"
 
 namespace vantelor {
 
@@ -21,7 +21,7 @@ std::string NomUtilisateur(const char* fromPasswd, const char* fromEnvironment);
 
 // The database handed in by the host; throws dba::Error(kBadArgument) when none was, so
 // that a host which forgot TheDatabase gets an error rather than a crash.
-dba::Database& LaBase(Variable& v);
+dba::Database& LaBase(const Variable& v);
 // An open file handle; throws dba::Error(kFileNotFound) naming the file when it is not
 // open (Init failed before opening it, or was never called).
 dba::File& FichierOuvert(const std::shared_ptr<dba::File>& handle, std::string_view name);

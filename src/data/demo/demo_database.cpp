@@ -1,4 +1,5 @@
-#include "demo_database.h"
+// The demo archive as a file, for hosts (vantelor/demo.h).
+#include "vantelor/demo.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -8,7 +9,7 @@
 #include "data/sqlite_store.h"
 #include "data/store/open_database.h"
 
-namespace host {
+namespace vantelor {
 
 void EnsureDemoDatabase(const std::string& path) {
   namespace fs = std::filesystem;
@@ -29,4 +30,4 @@ void EnsureDemoDatabase(const std::string& path) {
   fs::rename(building, target);
 }
 
-}  // namespace host
+}  // namespace vantelor

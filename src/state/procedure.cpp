@@ -1,23 +1,21 @@
-#include "component/state/procedure.h"
+#include "state/procedure.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include "data/archive_files.h"
 
 namespace vantelor {
 
 void Ouvrir_Fichiers(Variable& v) {
+  namespace files = dba::files;
   dba::Database& db = LaBase(v);
-  v.Fic_PeriodesPaie = db.OpenFile("PERIODESPAIE");
-  v.Fic_AidantsArchiveBull = db.OpenFile("AIDANTSARCHIVEBULL");
-  v.Fic_AidesArchiveBull = db.OpenFile("AIDESARCHIVEBULL");
-  v.Fic_Association = db.OpenFile("ASSOCIATION");
-  v.Fic_CivilAidant = db.OpenFile("CIVILAIDANT");
-  v.Fic_CivilAide = db.OpenFile("CIVILAIDE");
-  v.Fic_ArchiveBull = db.OpenFile("ARCHIVEBULL");
-  v.Fic_Tempo = db.OpenFile("TEMPO");
-  v.Fic_Contrat = db.OpenFile("CONTRAT");
+  v.Fic_PeriodesPaie = db.OpenFile(files::kPeriodesPaie);
+  v.Fic_AidantsArchiveBull = db.OpenFile(files::kAidantsArchiveBull);
+  v.Fic_AidesArchiveBull = db.OpenFile(files::kAidesArchiveBull);
+  v.Fic_Association = db.OpenFile(files::kAssociation);
+  v.Fic_CivilAidant = db.OpenFile(files::kCivilAidant);
+  v.Fic_CivilAide = db.OpenFile(files::kCivilAide);
+  v.Fic_ArchiveBull = db.OpenFile(files::kArchiveBull);
+  v.Fic_Tempo = db.OpenFile(files::kTempo);
+  v.Fic_Contrat = db.OpenFile(files::kContrat);
 }
 
 void Fermer_Fichiers(Variable& v) {
@@ -35,21 +33,7 @@ void Fermer_Fichiers(Variable& v) {
   v.TheDatabase.reset();
 }
 
-std::string Lire_NomUtilisateur() {
-  const passwd* pw = getpwuid(geteuid());
-  return NomUtilisateur(pw ? pw->pw_name : nullptr, std::getenv("USER"));
-}
-
-std::string NomUtilisateur(const char* fromPasswd, const char* fromEnvironment) {
-  // Whole, however long: a long name must not collapse into the same print-request key
-  // as every other long name.
-  for (const char* name : {fromPasswd, fromEnvironment}) {
-    if (name && *name) return name;
-  }
-  return "";
-}
-
-dba::Database& LaBase(Variable& v) {
+dba::Database& LaBase(const Variable& v) {
   if (!v.TheDatabase) throw dba::Error(dba::kBadArgument, "no database: TheDatabase was not set");
   return *v.TheDatabase;
 }

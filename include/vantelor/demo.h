@@ -1,9 +1,11 @@
 #pragma once
-// The demo database that vantelor-host opens when no other is given.
+// The demo archive: about 40 caregivers and 120 care recipients with their payslips, for
+// trying the control without a real archive (vantelor-host opens it by default). Link
+// Vantelor::vantelor_demo as well as Vantelor::control to use it.
 
 #include <string>
 
-namespace host {
+namespace vantelor {
 
 // Creates the demo archive at `path` when no file is there (its folder too): built in a
 // file beside it and renamed into place once complete, so that a failure never leaves a
@@ -11,4 +13,4 @@ namespace host {
 // archive is made with vantelor-db. Throws std::runtime_error naming what failed.
 void EnsureDemoDatabase(const std::string& path);
 
-}  // namespace host
+}  // namespace vantelor

@@ -1,0 +1,53 @@
+#pragma once
+// What Imprimer and Edition find when they print: the shared state over an in-memory
+// archive seen through a FakeDatabase (any call can be made to fail), the nine files
+// open, a database client, the test desktop, and a print control that records every
+// request and notes the TEMPO record while it prints.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "data/archive_files.h"
+#include "data/request_records.h"
+#include "data/sqlite_store.h"
+#include "printing/recording_print_control.h"
+#include "state/procedure.h"
+#include "support/fake_database.h"
+#include "ui/form.h"
+#include "ui/test_desktop.h"
+
+namespace testsupport {
+
+class PrintFixture : public ::testing::Test {
+ protected:
+  PrintFixture() {
+    v.TheDatabase = db;
+    v.TheClient = std::make_shared<dba::SqliteClient>();
+    vantelor::Ouvrir_Fichiers(v);
+    control->during = [this](const printing::RecordingPrintControl::Edition&) {
+      tempoDuringPrint = Tempo();
+    };
+  }
+  // The user's request record as stored now; "<none>" when there is none.
+  std::string Tempo() { return Stored(*store, dba::files::kTempo, key); }
+  // After a print, failed or not: no request record left, `window` usable again.
+  void ExpectLeftAsItWas(const ui::Form& window) {
+    EXPECT_EQ(Tempo(), "<none>");
+    EXPECT_TRUE(window.Enabled());
+    EXPECT_EQ(desktop.MousePointer(), ui::kDefaultPointer);
+  }
+
+  ui::TestDesktop desktop;
+  ui::ScopedDesktop installed{desktop};
+  std::shared_ptr<dba::Database> store = dba::NewMemoryArchive();
+  std::shared_ptr<FakeDatabase> db = std::make_shared<FakeDatabase>(store);
+  std::shared_ptr<printing::RecordingPrintControl> control =
+      std::make_shared<printing::RecordingPrintControl>();
+  vantelor::Variable v;
+  const std::string key = dba::TempoKey(vantelor::Lire_NomUtilisateur());
+  std::string tempoDuringPrint;
+};
+
+}  // namespace testsupport
