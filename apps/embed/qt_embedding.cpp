@@ -27,7 +27,9 @@ void QtDesktop::SetErrorHandler(
 }
 
 void UsePdfPrintControl() {
-  printing::pdf::InstallPdfPrintControl(printing::pdf::PrintSettings::FromEnvironment());
+  printing::pdf::PrintSettings settings = printing::pdf::PrintSettings::FromEnvironment();
+  settings.windows = true;
+  printing::pdf::InstallPdfPrintControl(settings);
 }
 
 QWidget* CreateControlWidget(Ctr_Vantelor& control, QWidget* parent) {

@@ -7,6 +7,7 @@
 #include "data/index_record.h"
 #include "printing/ostrel.h"
 #include "printing/pdf/pdf_print_control.h"
+#include "printing/print_log.h"
 #include "printing/print_request.h"
 #include "rights/person_access.h"
 #include "rights/rights.h"
@@ -70,22 +71,39 @@ std::vector<std::string> PayslipsNotAllowed(const DatabaseRef& database, const R
 }
 
 PdfPrintResult PrintPayslipsToPdf(const ClientRef& client, const DatabaseRef& database,
-                                  const std::vector<std::string>& keys,
+                                  const RightsRef& rights, const std::vector<std::string>& keys,
                                   const PdfPrintOptions& options) {
+  const std::string login = text::Upper(Lire_NomUtilisateur());
+  const std::string user = rights ? rights->UserName() : "";
+  const std::size_t denied = keys.empty() ? 0 : PayslipsNotAllowed(database, rights, keys).size();
+  if (keys.empty() || denied > 0) {
+    const std::string reason = keys.empty() ? "aucun bulletin dans la demande"
+                                            : user + " ne peut pas voir " + std::to_string(denied) +
+                                                  " des " + std::to_string(keys.size()) +
+                                                  " bulletins demandés";
+    printing::PrintLog(Base(database))
+        .Add({user, login, keys}, std::chrono::system_clock::now(),
+             std::string(printing::kOutcomeRefusedPrefix) + reason);
+    throw PrintRefused("nothing printed: this request holds no payslip that " + user +
+                       " may print");
+  }
+
   printing::pdf::PrintSettings settings = printing::pdf::PrintSettings::FromEnvironment();
   settings.outputFile = options.outputFile;
+  settings.replaceOutput = options.replace;
   if (!options.printer.empty()) settings.printer = options.printer;
   auto control = std::make_shared<printing::pdf::PdfPrintControl>(settings);
   printing::OstrelControl ostrel;
   ostrel.SetControl(control);
+  ostrel.SetRightsUser([user] { return user; });
 
   dba::Record holder;
-  printing::PrintRequest request(Base(database).OpenFile(dba::files::kTempo),
-                                 text::Upper(Lire_NomUtilisateur()), keys, holder);
+  printing::PrintRequest request(Base(database).OpenFile(dba::files::kTempo), login, keys, holder);
   std::int16_t status = 0;
   request.Print(ostrel, database, client, false, status, options.preprinted);
   request.Finish();
-  return {control->LastOutput().string(), control->LastPageCount(), control->LastProblemCount()};
+  return {control->LastOutput().string(), control->LastPageCount(), control->LastProblemCount(),
+          ostrel.LastLogFailure()};
 }
 
 }  // namespace vantelor

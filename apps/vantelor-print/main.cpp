@@ -3,6 +3,7 @@
 // log), for the payslips the user may see. See kUsage (options.cpp).
 #include <QGuiApplication>
 
+#include <filesystem>
 #include <iostream>
 
 #include "options.h"
@@ -12,31 +13,40 @@
 namespace vantelorprint {
 namespace {
 
+// True when `out` names the database file or one of the files beside it that its store
+// keeps (a PDF there would destroy the archive, --force or not).
+bool IsDatabaseFile(const std::string& out, const std::string& db) {
+  std::error_code ec;
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+    if (std::filesystem::equivalent(out, db + suffix, ec)) return true;
+  }
+  return false;
+}
+
 int Run(const Options& o) {
+  if (IsDatabaseFile(o.out, o.db)) {
+    std::cerr << "vantelor-print: --out " << o.out
+              << " is the database or one of its files; nothing printed\n";
+    return 1;
+  }
   vantelor::ClientRef client = vantelor::NewClient();
   vantelor::DatabaseRef db = vantelor::OpenDatabase(client, o.db);
-  const std::string user = o.user.empty() ? vantelor::LoginName() : o.user;
+  const std::string user = vantelor::UserForRights(db, o.user);
   const std::vector<std::string> keys =
       o.keys.empty() ? vantelor::CaregiverPayslips(db, o.caregiver, o.from, o.to) : o.keys;
-  if (keys.empty()) {
-    std::cerr << "vantelor-print: no payslip of " << o.caregiver << " from " << o.from << " to "
-              << o.to << "; nothing printed\n";
-    return 1;
-  }
-  const std::vector<std::string> denied =
-      vantelor::PayslipsNotAllowed(db, vantelor::RightsForUser(db, user), keys);
-  if (!denied.empty()) {
-    std::cerr << "vantelor-print: " << user << " may not see " << denied.size()
-              << " of these payslips; nothing printed:";
-    for (const std::string& k : denied) std::cerr << ' ' << k;
-    std::cerr << '\n';
-    return 1;
-  }
-
+  vantelor::PdfPrintOptions options;
+  options.outputFile = o.out;
+  options.replace = o.force;
+  options.printer = o.printer;
+  options.preprinted = o.preprinted;
   const vantelor::PdfPrintResult printed =
-      vantelor::PrintPayslipsToPdf(client, db, keys, {o.out, o.printer, o.preprinted});
+      vantelor::PrintPayslipsToPdf(client, db, vantelor::RightsForUser(db, user), keys, options);
   std::cout << keys.size() << " payslip(s), " << printed.pages << " page(s): " << printed.file
             << '\n';
+  if (!printed.logFailure.empty()) {
+    std::cerr << "vantelor-print: printed, but the print log could not record it: "
+              << printed.logFailure << '\n';
+  }
   if (printed.problems > 0) {
     std::cerr << "vantelor-print: " << printed.problems
               << " payslip(s) missing or unreadable; their pages say so\n";

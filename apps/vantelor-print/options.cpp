@@ -6,15 +6,17 @@
 namespace vantelorprint {
 
 const char* const kUsage =
-    "usage: vantelor-print --db PATH --out FILE.pdf [--preprinted] [--user NAME]\n"
+    "usage: vantelor-print --db PATH --out FILE.pdf [--force] [--preprinted] [--user NAME]\n"
     "                      [--printer DEST] KEY...\n"
-    "       vantelor-print --db PATH --out FILE.pdf [--preprinted] [--user NAME]\n"
+    "       vantelor-print --db PATH --out FILE.pdf [--force] [--preprinted] [--user NAME]\n"
     "                      [--printer DEST] --caregiver CODE --from YYYYMM --to YYYYMM\n"
     "Prints archived payslips as the printed form into FILE.pdf (and to the CUPS\n"
     "destination DEST, or VANTELOR_PRINTER, when one is given), for the payslips that\n"
-    "the user (default: the login name) may see. Exit status: 0 printed, 1 failure or\n"
-    "refusal, 2 wrong command line, 3 printed but some payslips missing or unreadable\n"
-    "(their pages say so).\n";
+    "the user may see. FILE.pdf is a new file, readable by its owner only; --force lets\n"
+    "it replace an existing regular file (never a link, a device or the database).\n"
+    "--user NAME: whose rights apply; only the login's own name, unless the login's rights\n"
+    "allow every access code. Exit status: 0 printed, 1 failure or refusal, 2 wrong\n"
+    "command line, 3 printed but some payslips missing or unreadable (their pages say so).\n";
 
 namespace {
 
@@ -69,6 +71,8 @@ Options ParseOptions(const std::vector<std::string>& words) {
       o.*(valued->second) = words[++i];
     } else if (w == "--preprinted") {
       o.preprinted = true;
+    } else if (w == "--force") {
+      o.force = true;
     } else if (w.starts_with("--")) {
       throw UsageError("unknown option " + w);
     } else {

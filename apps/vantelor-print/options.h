@@ -17,6 +17,7 @@ struct Options {
   std::string db;
   std::string out;
   bool preprinted = false;
+  bool force = false;   // --out may replace an existing regular file
   std::string user;     // empty: the login name
   std::string printer;  // empty: VANTELOR_PRINTER
   std::vector<std::string> keys;

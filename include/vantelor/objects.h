@@ -38,5 +38,10 @@ DatabaseRef OpenDatabase(const ClientRef& client, const std::string& name);
 RightsRef RightsForUser(const DatabaseRef& database, const std::string& userName);
 // The login name of the user running the process, whole.
 std::string LoginName();
+// The user whose rights apply when `requested` is asked for (a host's or a tool's --user):
+// the login name when `requested` is empty or is the login (in any case); another user only
+// when the login's own rights allow every access code ("*"), as an office manager's do.
+// Otherwise throws std::runtime_error, saying so in French.
+std::string UserForRights(const DatabaseRef& database, const std::string& requested);
 
 }  // namespace vantelor

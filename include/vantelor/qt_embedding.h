@@ -42,9 +42,12 @@ class QtDesktop {
   std::unique_ptr<Impl> impl_;
 };
 
-// Makes the control print through Vantelor's PDF print control, configured from the
-// environment: VANTELOR_PRINT_DIR (folder of the PDF files), VANTELOR_PRINTER (a CUPS
-// destination they are also sent to). Without it, a print request is refused with an error.
+// Makes the control print through Vantelor's print control, with its windows: before each
+// request the print window (a printer the machine knows or a PDF file, copies, preview),
+// after it a message that says where the payslips went; the clerk's choice is remembered
+// per user. Configured from the environment: VANTELOR_PRINT_DIR (the folder proposed for
+// the PDF files), VANTELOR_PRINTER (the destination proposed until the clerk chooses one).
+// Without it, a print request is refused with an error.
 void UsePdfPrintControl();
 
 // The control's own window drawn inside `parent` (which owns the widget), at its designed

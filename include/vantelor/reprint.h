@@ -4,12 +4,14 @@
 // a user may not see, and one print request through Vantelor's PDF print control.
 //
 // A print request follows the screens' protocol: the keys are written to the TEMPO record
-// of the login name, every request goes to the print log IMPRESSIONS under that name
-// before anything prints, and the TEMPO record is removed on every path. The user whose
-// rights decide what may be printed is the caller's business (PayslipsNotAllowed).
+// of the login name, every request goes to the print log IMPRESSIONS (the user whose
+// rights applied, the login, the destination) before anything prints, and the TEMPO record
+// is removed on every path. A request the rights refuse prints nothing and is logged with
+// its reason.
 //
 // Every function throws std::runtime_error naming what failed.
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,7 @@ std::vector<std::string> PayslipsNotAllowed(const DatabaseRef& database, const R
 
 struct PdfPrintOptions {
   std::string outputFile;   // "" = a new file in the print folder (VANTELOR_PRINT_DIR)
+  bool replace = false;     // outputFile may replace a regular file (never anything else)
   std::string printer;      // "" = VANTELOR_PRINTER, when set
   bool preprinted = false;  // only the data, for pre-printed stationery
 };
@@ -37,13 +40,24 @@ struct PdfPrintOptions {
 struct PdfPrintResult {
   std::string file;  // the PDF written; "" when nothing was (no keys)
   int pages = 0;
-  int problems = 0;  // payslips missing or unreadable, whose page says so
+  int problems = 0;        // payslips missing or unreadable, whose page says so
+  std::string logFailure;  // why the print log could not take the outcome; "" when it did
+};
+
+// A request refused before anything printed (logged with its reason). Its message is the
+// same whatever the reason, and names no payslip: a refusal must not tell whether a person
+// has payslips.
+class PrintRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // Prints the payslips of `keys`, in order, into one PDF (and to the printer, when one is
-// given). Needs a running QGuiApplication, for the fonts.
+// given), when the user of `rights` may see every one of them; refuses (PrintRefused)
+// when `keys` is empty or holds one they may not see. Needs a running QGuiApplication,
+// for the fonts.
 PdfPrintResult PrintPayslipsToPdf(const ClientRef& client, const DatabaseRef& database,
-                                  const std::vector<std::string>& keys,
+                                  const RightsRef& rights, const std::vector<std::string>& keys,
                                   const PdfPrintOptions& options);
 
 }  // namespace vantelor

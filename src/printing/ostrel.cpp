@@ -57,18 +57,30 @@ void OstrelControl::EditionBulletins(dba::DynArray& keys, bool interactive, cons
     throw dba::Error(kPrintFailed,
                      "print request made before the print control's database was set");
   }
+  log_failure_.clear();
   PrintLog log(*database_);
-  const std::string logKey = log.Begin(user, KeysOf(keys), clock_());
+  std::string rightsUser = rights_user_ ? rights_user_() : "";
+  if (rightsUser.empty()) rightsUser = user;
+  const std::string logKey = log.Begin({rightsUser, user, KeysOf(keys)}, clock_());
   try {
     Call(kDispEditionBulletins, {Variant::ByRef(keys), Variant(interactive), Variant(user),
                                  Variant::ByRef(status), Variant(preprinted)});
   } catch (const std::exception& e) {
     // The request's own error is what the caller must see; a log that cannot take the
     // outcome keeps "en cours".
-    dba::RunStep([&] { log.Finish(logKey, std::string(kOutcomeFailedPrefix) + e.what()); });
+    dba::RunStep([&] {
+      log.Finish(logKey, std::string(kOutcomeFailedPrefix) + e.what(), Control().LastDestination());
+    });
+    if (dynamic_cast<const ShownPrintFailure*>(&e)) return;
     throw;
   }
-  log.Finish(logKey, status != kStatusNothingPrinted ? kOutcomePrinted : kOutcomeNothing);
+  try {
+    log.Finish(logKey, status != kStatusNothingPrinted ? kOutcomePrinted : kOutcomeNothing,
+               Control().LastDestination());
+  } catch (const dba::Error& e) {
+    // The payslips went out: saying otherwise would invite a second print of them.
+    log_failure_ = e.what();
+  }
 }
 
 }  // namespace printing

@@ -10,7 +10,9 @@
 // no-op.
 //
 // Every print request is written to the print log (print_log.h) before the control runs
-// and its outcome after: no log, no print.
+// and its outcome after: no log, no print. The log names the user whose rights applied
+// (SetRightsUser; by default the user handed to EditionBulletins) and the login that
+// EditionBulletins gets.
 
 #include <chrono>
 #include <cstdint>
@@ -48,9 +50,18 @@ class OstrelControl {
   // `EditionBulletins` (0x60030002): prints the payslips whose keys are the attributes of
   // `keys`. Logs the request in the database last set, then calls the control; returns
   // when the control is done. Throws what the log or the control throws (the log then
-  // records the failure when it can).
+  // records the failure when it can), except a failure the control has already shown the
+  // user (ShownPrintFailure): that one is logged and goes no further. A print that
+  // succeeded is reported as such even when its log record cannot take the outcome after
+  // several tries (LastLogFailure says so).
   void EditionBulletins(dba::DynArray& keys, bool interactive, const std::string& user,
                         std::int16_t& status, bool preprinted);
+
+  // The user whose rights decide what may be printed, asked at each request (the rights
+  // object's user, which a host may set after the screens are made).
+  void SetRightsUser(std::function<std::string()> user) { rights_user_ = std::move(user); }
+  // Why the last request's outcome could not be logged; "" when it was.
+  const std::string& LastLogFailure() const { return log_failure_; }
 
   // The clock of the log's time stamps (tests fix it).
   void SetClock(std::function<std::chrono::system_clock::time_point()> clock) {
@@ -62,6 +73,8 @@ class OstrelControl {
 
   std::shared_ptr<PrintControl> control_;
   std::shared_ptr<dba::Database> database_;
+  std::function<std::string()> rights_user_;
+  std::string log_failure_;
   std::function<std::chrono::system_clock::time_point()> clock_ = [] {
     return std::chrono::system_clock::now();
   };

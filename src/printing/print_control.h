@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "data/error.h"
 #include "printing/variant.h"
 #include "vantelor/dispatch_error.h"
 
@@ -35,11 +36,28 @@ inline constexpr std::uint32_t kPrintFailed = 0x80040100;
 inline constexpr std::int16_t kStatusPrinted = -1;
 inline constexpr std::int16_t kStatusNothingPrinted = 0;
 
+// A print that failed, said in French as the clerk reads it ("L'imprimante HP-Bureau est
+// arrêtée."): our print control's failures, which the screens may show as they are.
+class PrintFailure : public dba::Error {
+ public:
+  explicit PrintFailure(const std::string& message) : dba::Error(kPrintFailed, message) {}
+};
+
+// A failure the print control has already told the user in a message of its own: the
+// print log records it, and nobody shows it a second time.
+class ShownPrintFailure : public PrintFailure {
+ public:
+  using PrintFailure::PrintFailure;
+};
+
 class PrintControl {
  public:
   virtual ~PrintControl() = default;
   // Calls member `id` with `args` (by-reference arguments may be changed).
   virtual void Invoke(DispId id, std::vector<Variant>& args) = 0;
+  // Where the last EditionBulletins sent the payslips, for the print log: a printer's
+  // name or a file's path; "" when the control does not say or nothing was chosen.
+  virtual std::string LastDestination() const { return ""; }
 };
 
 // Throws DispatchError(kBadParamCount) unless `args` holds exactly `count` arguments.

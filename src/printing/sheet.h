@@ -38,4 +38,21 @@ struct SheetPage {
   std::vector<SheetRule> rules;
 };
 
+// Where sheets go, one after the other: a painter, a page counter.
+class SheetSink {
+ public:
+  virtual ~SheetSink() = default;
+  virtual void Add(const SheetPage& sheet) = 0;
+};
+
+// Counts the sheets it is given and draws nothing.
+class SheetCounter final : public SheetSink {
+ public:
+  void Add(const SheetPage&) override { ++pages_; }
+  int Pages() const { return pages_; }
+
+ private:
+  int pages_ = 0;
+};
+
 }  // namespace printing

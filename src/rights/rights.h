@@ -20,6 +20,8 @@ class UserRights {
   virtual ~UserRights() = default;
   // The user's rights on one function ("PALIMOR" for this component).
   virtual std::shared_ptr<FunctionAccess> FunctionRights(const std::string& functionCode) = 0;
+  // The name of the user whose rights these are, for the print log; "" when unknown.
+  virtual std::string UserName() const { return ""; }
 };
 
 }  // namespace rights

@@ -24,6 +24,8 @@ StoredUserRights::StoredUserRights(std::shared_ptr<dba::Database> db, std::strin
   if (!db_) throw dba::Error(dba::kBadArgument, "user rights need a database");
 }
 
+std::string StoredUserRights::UserName() const { return text::Upper(user_); }
+
 std::shared_ptr<FunctionAccess> StoredUserRights::FunctionRights(const std::string& functionCode) {
   std::vector<std::string> codes;
   if (!text::Trim(user_).empty()) {

@@ -37,6 +37,8 @@ class StoredUserRights : public UserRights {
   // allows nobody when there is no such record or the user name is empty. A DROITS file
   // that cannot be opened or read throws.
   std::shared_ptr<FunctionAccess> FunctionRights(const std::string& functionCode) override;
+  // The name given, in capitals, as DROITS keys it.
+  std::string UserName() const override;
 
  private:
   std::shared_ptr<dba::Database> db_;

@@ -31,6 +31,9 @@ std::string PhraseConfirmation(const std::string& personnes, const std::string& 
 }  // namespace
 
 void SelectionScreen::WireBatchPrint() {
+  // The print log names whose rights applied, as the rights object knows it now.
+  Ctr_Ostrel.SetRightsUser(
+      [this] { return v_.DroitsUtilisateur ? v_.DroitsUtilisateur->UserName() : std::string(); });
   Cmd_Imprimer.OnClick = [this] { Cmd_Imprimer_Click(); };
 }
 

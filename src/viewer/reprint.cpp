@@ -13,6 +13,9 @@
 namespace vantelor {
 
 void Frm_VisualisationBulletin::WireReprint() {
+  // The print log names whose rights applied, as the rights object knows it now.
+  Ctr_Ostrel.SetRightsUser(
+      [this] { return v_.DroitsUtilisateur ? v_.DroitsUtilisateur->UserName() : std::string(); });
   Cmd_Edition.OnClick = [this] { Cmd_Edition_Click(); };
 }
 

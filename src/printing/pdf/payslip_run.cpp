@@ -30,7 +30,7 @@ std::vector<SheetPage> SheetsOf(dba::File& archive, const std::string& key, bool
 }  // namespace
 
 RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys, bool preprinted,
-                       PdfSheetWriter& out, Progress* progress) {
+                       SheetSink& out, Progress* progress) {
   RunResult result;
   for (const std::string& key : keys) {
     if (progress && !progress->Advance(result.payslips)) {
@@ -43,6 +43,13 @@ RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys,
     if (problem) ++result.problems;
   }
   if (progress) progress->Advance(result.payslips);
+  return result;
+}
+
+RunResult CountPayslips(dba::File& archive, const std::vector<std::string>& keys, bool preprinted) {
+  SheetCounter counter;
+  RunResult result = DrawPayslips(archive, keys, preprinted, counter, nullptr);
+  result.pages = counter.Pages();
   return result;
 }
 

@@ -8,13 +8,14 @@
 
 #include "data/database.h"
 #include "printing/pdf/progress.h"
-#include "printing/pdf/sheet_painter.h"
+#include "printing/sheet.h"
 
 namespace printing::pdf {
 
 struct RunResult {
   int payslips = 0;  // keys drawn (problem pages included)
   int problems = 0;  // keys that got a problem page
+  int pages = 0;     // sheets (set by CountPayslips)
   bool cancelled = false;
 };
 
@@ -22,6 +23,9 @@ struct RunResult {
 // after each payslip and may cancel before the next one. Throws the database's
 // dba::Error when reading fails for another reason than a missing record.
 RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys, bool preprinted,
-                       PdfSheetWriter& out, Progress* progress);
+                       SheetSink& out, Progress* progress);
+
+// What DrawPayslips would draw, counted without drawing: payslips, problems and pages.
+RunResult CountPayslips(dba::File& archive, const std::vector<std::string>& keys, bool preprinted);
 
 }  // namespace printing::pdf

@@ -2,6 +2,8 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
 
 namespace printing::pdf {
 namespace {
@@ -21,21 +23,34 @@ Qt::Alignment AlignmentOf(Align align) {
   return Qt::AlignLeft | Qt::AlignTop;
 }
 
-}  // namespace
-
-PdfSheetWriter::PdfSheetWriter(QIODevice& device, const QString& title) : writer_(&device) {
-  writer_.setResolution(kTwipsPerInch);
-  writer_.setPageLayout(
-      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-  writer_.setTitle(title);
-  writer_.setCreator("Vantelor");
+QPageLayout A4WithoutMargins() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
-PdfSheetWriter::~PdfSheetWriter() {
+}  // namespace
+
+void PrepareForSheets(QPdfWriter& writer, const QString& title) {
+  writer.setResolution(kTwipsPerInch);
+  writer.setPageLayout(A4WithoutMargins());
+  writer.setTitle(title);
+  writer.setCreator("Vantelor");
+}
+
+void PrepareForSheets(QPrinter& printer, const QString& title) {
+  printer.setResolution(kTwipsPerInch);
+  printer.setFullPage(true);  // the origin at the paper's corner, as on the PDF
+  printer.setPageLayout(A4WithoutMargins());
+  printer.setDocName(title);
+  printer.setCreator("Vantelor");
+}
+
+SheetPainter::SheetPainter(QPagedPaintDevice& device) : device_(device) {}
+
+SheetPainter::~SheetPainter() {
   if (painter_.isActive()) painter_.end();
 }
 
-const PdfSheetWriter::FaceEntry& PdfSheetWriter::FaceFor(const SheetText& text) {
+const SheetPainter::FaceEntry& SheetPainter::FaceFor(const SheetText& text) {
   const auto key = std::make_tuple(static_cast<int>(text.face), text.points, text.bold);
   auto it = faces_.find(key);
   if (it == faces_.end()) {
@@ -44,12 +59,12 @@ const PdfSheetWriter::FaceEntry& PdfSheetWriter::FaceFor(const SheetText& text) 
     font.setStyleHint(text.face == Face::kFixed ? QFont::TypeWriter : QFont::SansSerif);
     font.setPointSizeF(text.points);
     font.setBold(text.bold);
-    it = faces_.emplace(key, FaceEntry{font, QFontMetricsF(font, &writer_)}).first;
+    it = faces_.emplace(key, FaceEntry{font, QFontMetricsF(font, &device_)}).first;
   }
   return it->second;
 }
 
-void PdfSheetWriter::Draw(const SheetText& text) {
+void SheetPainter::Draw(const SheetText& text) {
   const QString s = QString::fromStdString(text.text);
   const FaceEntry& face = FaceFor(text);
   painter_.setFont(face.font);
@@ -66,11 +81,16 @@ void PdfSheetWriter::Draw(const SheetText& text) {
   painter_.restore();
 }
 
-void PdfSheetWriter::Add(const SheetPage& sheet) {
+void SheetPainter::Add(const SheetPage& sheet) {
+  if (failed_) return;
   if (pages_ == 0) {
-    painter_.begin(&writer_);
-  } else {
-    writer_.newPage();
+    if (!painter_.begin(&device_)) {
+      failed_ = true;
+      return;
+    }
+  } else if (!device_.newPage()) {
+    failed_ = true;
+    return;
   }
   ++pages_;
   painter_.setPen(QPen(Qt::black, 10));
@@ -78,7 +98,8 @@ void PdfSheetWriter::Add(const SheetPage& sheet) {
   for (const SheetText& t : sheet.texts) Draw(t);
 }
 
-bool PdfSheetWriter::Finish() {
+bool SheetPainter::Finish() {
+  if (failed_) return false;
   if (pages_ == 0) return true;
   return painter_.end();
 }

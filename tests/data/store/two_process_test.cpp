@@ -31,12 +31,13 @@ int Print(const std::string& name, int worker) {
     const std::string requestKey = dba::TempoKey(User(worker));
     for (int round = 0; round < kRounds; ++round) {
       const std::string logKey =
-          log.Begin(User(worker), {PayslipKey(worker, round)}, std::chrono::system_clock::now());
+          log.Begin({User(worker), User(worker), {PayslipKey(worker, round)}},
+                    std::chrono::system_clock::now());
       dba::Record holder;
       printing::PrintRequest request(tempo, User(worker), {PayslipKey(worker, round)}, holder);
       if (tempo->ReadRecord(requestKey)(1, 1) != PayslipKey(worker, round)) return 1;
       request.Finish();
-      log.Finish(logKey, printing::kOutcomePrinted);
+      log.Finish(logKey, printing::kOutcomePrinted, "");
     }
     return 0;
   } catch (const std::exception& e) {
