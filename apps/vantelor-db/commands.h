@@ -27,5 +27,6 @@ void Files(const std::string& db, const Arguments& args, std::ostream& out);
 void Reindex(const std::string& db, const Arguments& args, std::ostream& out);
 void GrantClerk(const std::string& db, const Arguments& args, std::ostream& out);
 void Copy(const std::string& db, const Arguments& args, std::ostream& out);
+void Log(const std::string& db, const Arguments& args, std::ostream& out);
 
 }  // namespace vantelordb

@@ -24,7 +24,8 @@ const char* const kUsage =
     "  reindex                       rebuild dictionary indexes after outside edits\n"
     "  copy --to NAME [--replace]    copy the whole archive into NAME, in one transaction\n"
     "  grant-clerk ROLE              server only: ROLE reads everything, writes TEMPO and\n"
-    "                                the print log only\n";
+    "                                the print log only\n"
+    "  log [--from YYYY-MM-DD] [--user NAME]  the print log: who printed what, where\n";
 
 std::string DefaultDatabase() {
   if (const char* db = std::getenv("VANTELOR_DB"); db && *db) return db;
@@ -41,6 +42,7 @@ const std::map<std::string, Command>& Commands() {
       {"select", vantelordb::Select}, {"read", vantelordb::Read},
       {"files", vantelordb::Files},   {"reindex", vantelordb::Reindex},
       {"copy", vantelordb::Copy},     {"grant-clerk", vantelordb::GrantClerk},
+      {"log", vantelordb::Log},
   };
   return commands;
 }

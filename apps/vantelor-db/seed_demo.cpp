@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "data/demo/demo_archive.h"
 #include "data/store/open_database.h"
+#include "state/procedure.h"
 #include "terminal.h"
 
 namespace vantelordb {
@@ -42,7 +43,8 @@ dba::demo::DemoOptions ParseOptions(const Arguments& args) {
 }  // namespace
 
 void SeedDemo(const std::string& db, const Arguments& args, std::ostream& out) {
-  const dba::demo::DemoOptions options = ParseOptions(args);
+  dba::demo::DemoOptions options = ParseOptions(args);
+  options.demoRightsFor = vantelor::Lire_NomUtilisateur();
   auto database = dba::OpenNamedDatabase(db, dba::OpenMode::kExisting);
   const bool terminal = StderrIsTerminal();
   const auto start = std::chrono::steady_clock::now();

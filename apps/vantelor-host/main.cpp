@@ -61,8 +61,13 @@ vantelor::DatabaseRef OpenArchive(const vantelor::ClientRef& client, const std::
 void StartControl(vantelor::Ctr_Vantelor& control, const host::HostOptions& options) {
   vantelor::ClientRef client = vantelor::NewClient();
   vantelor::DatabaseRef database = OpenArchive(client, options.db);
-  vantelor::RightsRef rights = vantelor::RightsForUser(
-      database, options.user.empty() ? vantelor::LoginName() : options.user);
+  std::string user;
+  try {
+    user = vantelor::UserForRights(database, options.user);
+  } catch (const std::exception& e) {
+    throw StartupError(e.what(), "--user " + options.user);
+  }
+  vantelor::RightsRef rights = vantelor::RightsForUser(database, user);
   control.put_TheClient(client);
   control.put_TheDatabase(database);
   control.put_DroitsUtilisateur(rights);
@@ -91,7 +96,7 @@ int main(int argc, char** argv) {
   try {
     if (options.db.empty()) {
       options.db = host::DefaultDatabase();
-      vantelor::EnsureDemoDatabase(options.db);
+      vantelor::EnsureDemoDatabase(options.db, vantelor::LoginName());
     }
   } catch (const std::exception& e) {
     std::cerr << "cannot create the demo database " << options.db << ": " << e.what() << '\n';

@@ -10,7 +10,9 @@ namespace vantelor {
 // Creates the demo archive at `path` when no file is there (its folder too): built in a
 // file beside it and renamed into place once complete, so that a failure never leaves a
 // half-made database behind. A server database (postgresql://...) is left alone: its
-// archive is made with vantelor-db. Throws std::runtime_error naming what failed.
-void EnsureDemoDatabase(const std::string& path);
+// archive is made with vantelor-db. `user` (the login, as a rule) gets the demo user's
+// rights too, so that the demo opens without --user. Throws std::runtime_error naming
+// what failed.
+void EnsureDemoDatabase(const std::string& path, const std::string& user = "");
 
 }  // namespace vantelor

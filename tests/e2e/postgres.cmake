@@ -25,7 +25,7 @@ foreach(script IN LISTS scripts)
                    -P ${CMAKE_CURRENT_LIST_DIR}/postgres/run_on_server.cmake)
   set_tests_properties(e2e_server_${name} PROPERTIES
     FIXTURES_REQUIRED "vantelor_e2e_db;vantelor_cluster" LABELS e2e TIMEOUT 120
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTELOR_PRINT_DIR=${work}/prints")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VANTELOR_PRINT_DIR=${work}/prints;XDG_CONFIG_HOME=${work}/config")
 endforeach()
 
 # vantelor-db's commands and vantelor-print on a server database.

@@ -88,6 +88,10 @@ void Seeder::WriteFixedRecords() {
     Write(files::kRubCharge, item.code, RecordText({{item.label}}));
   Write(files::kDroits, DroitsKey("DEMO", "PALIMOR"), RecordTextOf(Attributes{kVisibleCodes}));
   Write(files::kDroits, DroitsKey("ADMIN", "PALIMOR"), RecordText({{"*"}}));
+  const std::string also = DroitsKey(options_.demoRightsFor, "PALIMOR");
+  if (!options_.demoRightsFor.empty() && also != DroitsKey("DEMO", "PALIMOR") &&
+      also != DroitsKey("ADMIN", "PALIMOR"))
+    Write(files::kDroits, also, RecordTextOf(Attributes{kVisibleCodes}));
   for (const MonthSpan& span : spans_)
     for (int m = span.first; m <= span.second; ++m) {
       const std::string year = std::to_string(m / 12);

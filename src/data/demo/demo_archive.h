@@ -12,6 +12,7 @@
 // Scale N (1 to 20000) is for benchmarks: N caregivers, 4N care recipients, 2011-2020.
 
 #include <cstdint>
+#include <string>
 #include <functional>
 
 namespace dba {
@@ -23,6 +24,9 @@ namespace demo {
 struct DemoOptions {
   int scale = 0;  // 0 = the demo archive
   std::uint64_t seed = 1;
+  // A user who gets the demo user's rights too (the login of whoever seeds, so that the
+  // demo needs no --user); "" for nobody.
+  std::string demoRightsFor = {};
 };
 
 struct DemoSummary {

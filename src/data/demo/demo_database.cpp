@@ -11,7 +11,7 @@
 
 namespace vantelor {
 
-void EnsureDemoDatabase(const std::string& path) {
+void EnsureDemoDatabase(const std::string& path, const std::string& user) {
   namespace fs = std::filesystem;
   if (dba::IsServerName(path) || fs::exists(path)) return;  // a server's is made by vantelor-db
   const fs::path target(path);
@@ -21,7 +21,9 @@ void EnsureDemoDatabase(const std::string& path) {
   try {
     auto database = dba::OpenSqliteDatabase(building, dba::OpenMode::kCreate);
     dba::CreateArchiveFiles(*database);
-    dba::demo::SeedDemoArchive(*database, dba::demo::DemoOptions{});
+    dba::demo::DemoOptions options;
+    options.demoRightsFor = user;
+    dba::demo::SeedDemoArchive(*database, options);
   } catch (...) {
     fs::remove(building);
     throw;

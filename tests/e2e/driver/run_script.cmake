@@ -1,6 +1,7 @@
 # cmake -DHOST=program -DWAY=headless|offscreen|xcb -DSEED=demo.db -DWORK=dir -DSCRIPT=file
 #       [-DTOOL=vantelor-db -DDATA=records.jsonl] -P run_script.cmake
-# Runs one script on a fresh copy of the demo database, as the user "demo": with the
+# Runs one script on a fresh copy of the demo database with the demo user's rights (seed-demo
+# gives them to the login that seeded it, vantelor-host's default user): with the
 # headless desktop (HOST is e2e-headless), or through vantelor-host on the Qt rendering,
 # offscreen or on the X server that with_xvfb.sh started, the screen compared with the model
 # after every line. The test fails with the runner's own report when the script stops.
@@ -18,7 +19,7 @@ endif()
 if(WAY STREQUAL "headless")
   set(command ${HOST} ${WORK}/demo.db demo ${SCRIPT})
 else()
-  set(command ${HOST} -platform ${WAY} --db ${WORK}/demo.db --user demo --script ${SCRIPT}
+  set(command ${HOST} -platform ${WAY} --db ${WORK}/demo.db --script ${SCRIPT}
               --check-screen)
 endif()
 execute_process(COMMAND ${command} WORKING_DIRECTORY ${WORK}

@@ -23,7 +23,7 @@ if(copied EQUAL 0 AND DATA)
 endif()
 set(rc 1)
 if(copied EQUAL 0)
-  execute_process(COMMAND ${HOST} -platform offscreen --db ${uri} --user demo --script ${SCRIPT}
+  execute_process(COMMAND ${HOST} -platform offscreen --db ${uri} --script ${SCRIPT}
                   WORKING_DIRECTORY ${WORK}
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 endif()

@@ -68,7 +68,7 @@ expect_same("${seeded}" "${replaced}" "the archive copied over the server's")
 run(1 sqlite ${TOOL} --db ${SEED} grant-clerk vantelor_cli_clerk)
 expect_in("${sqlite}" "no roles")
 run(0 ignored ${TOOL} --db ${uri} grant-clerk vantelor_cli_clerk)
-run(0 ignored ${PRINT} --db ${clerk} --out ${WORK}/clerk.pdf --user admin --caregiver 00001
+run(0 ignored ${PRINT} --db ${clerk} --out ${WORK}/clerk.pdf --caregiver 00001
     --from 200001 --to 200312)
 file(WRITE ${WORK}/payslip.jsonl "{\"file\": \"ARCHIVEBULL\", \"key\": \"0000100120000100101\", \"attributes\": [[\"0\"]]}\n")
 run(1 denied ${TOOL} --db ${clerk} import ${WORK}/payslip.jsonl)
