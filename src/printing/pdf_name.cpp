@@ -46,8 +46,8 @@ PdfSubject DescribePayslips(dba::Database& database, const std::vector<std::stri
   PdfSubject subject;
   std::vector<dba::ArchiveKey> parsed(keys.begin(), keys.end());
   for (const dba::ArchiveKey& k : parsed) {
+    if (k.PeriodText().empty()) continue;  // no year and month in the key
     const std::string period = k.Period();
-    if (period.size() != 6 || !text::DigitsValue(period)) continue;
     if (subject.firstPeriod.empty() || period < subject.firstPeriod) subject.firstPeriod = period;
     if (period > subject.lastPeriod) subject.lastPeriod = period;
   }

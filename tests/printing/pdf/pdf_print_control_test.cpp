@@ -1,14 +1,23 @@
-// Our print control: the payslips read back from the PDF it writes, the pages for what
-// cannot print, no file left by a request that fails or is cancelled, and the printer.
+// Our print control without its windows: the payslips read back from the PDF it writes,
+// the pages for what cannot print, no file left by a request that fails or is cancelled.
 #include "printing/pdf/pdf_print_control.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <regex>
 
+#include <QPrintPreviewWidget>
+
 #include "data/archive_files.h"
+#include "printing/ostrel.h"
+#include "printing/print_log.h"
 #include "data/sqlite_store.h"
+#include "printing/window/frm_impression.h"
+#include "printing/window/frm_resultat_impression.h"
+#include "ui/test_desktop.h"
 #include "support/expect_error.h"
 #include "support/fake_database.h"
 #include "support/payslip_record.h"
@@ -99,8 +108,8 @@ TEST_F(PdfPrintControlTest, OnePageAPayslipReadBackAsThePrintedForm) {
   EXPECT_EQ(Print(control, {kMarch, "0001200120039900101", "0001200120030600101", kMay}),
             kStatusPrinted);
   const fs::path pdf = control.LastOutput();
-  EXPECT_EQ(pdf.parent_path(), folder_);
-  EXPECT_TRUE(pdf.filename().string().starts_with("bulletins-ABC-")) << pdf;
+  EXPECT_EQ(pdf, folder_ / "Aidant 00012 2003-03 à 2003-06.pdf");
+  EXPECT_EQ(control.LastDestination(), pdf.string());
   ASSERT_EQ(PdfPages(pdf), 5);
   EXPECT_EQ(control.LastProblemCount(), 2);
   const std::string march = PdfText(pdf, 1);
@@ -144,48 +153,196 @@ TEST_F(PdfPrintControlTest, NothingToPrintCancelledOrFailingLeavesNoFile) {
   std::ofstream(folder_ / "file") << "x";
   settings_.folder = folder_ / "file" / "below";
   PdfPrintControl blocked(settings_);
-  EXPECT_NE(ErrorOf([&] { Print(blocked, {kMarch}); }).find("below"), std::string::npos);
+  EXPECT_EQ(ErrorOf([&] { Print(blocked, {kMarch}); }),
+            "Le dossier " + settings_.folder.string() +
+                " ne peut pas recevoir les bulletins : ce n'est pas un dossier.");
 }
 
-class PrinterTest : public PdfPrintControlTest {
+
+// The print control with its windows, on the test desktop: the print window, then the
+// message; the desktop's services are recorded.
+class PrintWindowsTest : public PdfPrintControlTest {
  protected:
-  // Puts an `lp` on the PATH that records its arguments and exits with `exitCode`.
-  void FakeLp(int exitCode) {
-    bin_ = folder_.string() + "-bin";
-    fs::create_directories(bin_);
-    std::ofstream(bin_ / "lp") << "#!/bin/sh\necho \"$@\" > '" << (bin_ / "args").string()
-                               << "'\necho 'lp: The printer or class does not exist.' >&2\nexit "
-                               << exitCode << "\n";
-    fs::permissions(bin_ / "lp", fs::perms::owner_all);
-    path_ = getenv("PATH");
-    setenv("PATH", (bin_.string() + ":" + path_).c_str(), 1);
+  void SetUp() override {
+    PdfPrintControlTest::SetUp();
+    settings_.windows = true;
+    desk_.printers = [] { return std::vector<std::string>{"HP-Bureau", "Atelier"}; };
+    desk_.remembered = [this](const std::string& user) -> std::optional<PrintChoice> {
+      EXPECT_EQ(user, "ABC");
+      return remembered_;
+    };
+    desk_.remember = [this](const std::string&, const PrintChoice& c) { remembered_ = c; };
+    desk_.open = [this](const std::string& path) { opened_.push_back(path); };
+    desk_.preview = [this](const DrawSheets& draw, const std::string& title) {
+      SheetCounter pages;
+      draw(pages);
+      previewed_ = title + ": " + std::to_string(pages.Pages());
+    };
   }
-  void TearDown() override {
-    if (!path_.empty()) setenv("PATH", path_.c_str(), 1);
-    fs::remove_all(bin_);
-    PdfPrintControlTest::TearDown();
+  PdfPrintControl Control() {
+    PdfPrintControl control(settings_);
+    control.SetDesk(desk_);
+    return control;
   }
-  std::string Args() const {
-    std::ifstream in(bin_ / "args");
-    return std::string(std::istreambuf_iterator<char>(in), {});
+  // The next print window: checks it, then lets `act` answer it.
+  void OnPrintWindow(std::function<void(Frm_Impression&)> act) {
+    desktop_.OnShowModal([act](ui::Form& f) { act(dynamic_cast<Frm_Impression&>(f)); });
   }
-  fs::path bin_;
-  std::string path_;
+  // The next message after a request: its visible lines, then Fermer (after `act`).
+  void OnMessage(std::vector<std::string>& lines,
+                 std::function<void(Frm_ResultatImpression&)> act = nullptr) {
+    desktop_.OnShowModal([&lines, act](ui::Form& f) {
+      auto& m = dynamic_cast<Frm_ResultatImpression&>(f);
+      for (ui::Label* l : {&m.Lab_Message, &m.Lab_Lieu, &m.Lab_Illisibles, &m.Lab_PreImprime})
+        if (l->Visible()) lines.push_back(l->Caption());
+      if (act) act(m);
+      m.Cmd_Fermer.UserClick();
+    });
+  }
+  static mode_t Mode(const fs::path& p) {
+    struct stat st;
+    return ::stat(p.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+  }
+
+  ui::TestDesktop desktop_;
+  ui::ScopedDesktop installed_{desktop_};
+  PrintDesk desk_;
+  std::optional<PrintChoice> remembered_;
+  std::vector<std::string> opened_;
+  std::string previewed_;
 };
 
-TEST_F(PrinterTest, AConfiguredPrinterGetsThePdfThroughLpAndARefusalSaysWhy) {
-  FakeLp(0);
-  for (const auto& [printer, destination] : {std::pair{"bureau", "-d bureau "}, {"default", ""}}) {
-    settings_.printer = printer;
-    PdfPrintControl control(settings_);
-    EXPECT_EQ(Print(control, {kMarch}), kStatusPrinted);
-    EXPECT_EQ(Args(), std::string(destination) + "-t Bulletins de paie ABC -- " +
-                          control.LastOutput().string() + "\n");
-  }
-  FakeLp(1);
-  PdfPrintControl refused(settings_);
-  EXPECT_NE(ErrorOf([&] { Print(refused, {kMarch}); }).find("does not exist"), std::string::npos);
-  EXPECT_EQ(FolderFiles(), 3) << "the PDF stays";
+// The window shows the request and proposes a free name that says what it holds; the PDF
+// is private in a private folder, the message says where, and its buttons open both.
+TEST_F(PrintWindowsTest, PdfChosenInTheWindowToldInTheMessage) {
+  Put("0001200120030600101", dba::DynArray("no end marker"));
+  PdfPrintControl control = Control();
+  OnPrintWindow([&](Frm_Impression& w) {
+    EXPECT_EQ(w.Lab_Resume.Caption(), "3 bulletins, 3 pages à imprimer (dont 1 illisible).");
+    EXPECT_EQ(w.Cbo_Destination.Items(),
+              (std::vector<std::string>{"HP-Bureau", "Atelier", "Fichier PDF"}));
+    EXPECT_EQ(w.Cbo_Destination.Text(), "Fichier PDF");
+    EXPECT_FALSE(w.Txt_Copies.Enabled());
+    EXPECT_EQ(w.Txt_Fichier.Text(), "Aidant 00012 2003-03 à 2003-06.pdf");
+    EXPECT_EQ(w.Txt_Dossier.Text(), folder_.string());
+    w.Cmd_Apercu.UserClick();
+    w.Cmd_Imprimer.UserClick();
+  });
+  std::vector<std::string> lines;
+  OnMessage(lines, [](Frm_ResultatImpression& m) {
+    m.Cmd_OuvrirFichier.UserClick();
+    m.Cmd_OuvrirDossier.UserClick();
+  });
+  EXPECT_EQ(Print(control, {kMarch, kApril, "0001200120030600101"}), kStatusPrinted);
+  const fs::path pdf = folder_ / "Aidant 00012 2003-03 à 2003-06.pdf";
+  EXPECT_EQ(previewed_, "Aidant 00012 2003-03 à 2003-06: 3");
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "3 bulletins enregistrés dans Aidant 00012 2003-03 à 2003-06.pdf",
+                       "Dossier : " + folder_.string(),
+                       "1 bulletin n'a pas pu être lu : une page le signale à sa place."}));
+  EXPECT_EQ(opened_, (std::vector<std::string>{pdf.string(), folder_.string()}));
+  EXPECT_EQ(PdfPages(pdf), 3);
+  EXPECT_EQ(Mode(pdf), 0600u);
+  EXPECT_EQ(Mode(folder_), 0700u);
+  ASSERT_TRUE(remembered_);
+  EXPECT_EQ(remembered_->destination, "Fichier PDF");
+}
+
+// A remembered printer is proposed; copies are checked; a cancel prints nothing and says
+// nothing more.
+TEST_F(PrintWindowsTest, RememberedChoiceCheckedCopiesAndCancel) {
+  remembered_ = PrintChoice{"Atelier", 2, (folder_ / "ailleurs").string(), ""};
+  PdfPrintControl control = Control();
+  OnPrintWindow([&](Frm_Impression& w) {
+    EXPECT_EQ(w.Cbo_Destination.Text(), "Atelier");
+    EXPECT_EQ(w.Txt_Copies.Text(), "2");
+    EXPECT_EQ(w.Txt_Dossier.Text(), (folder_ / "ailleurs").string());
+    EXPECT_FALSE(w.Txt_Fichier.Enabled());
+    w.Txt_Copies.SetText("");
+    w.Txt_Copies.UserType("0x");
+    desktop_.Answer(ui::kAnswerOk);
+    w.Cmd_Imprimer.UserClick();
+    EXPECT_EQ(desktop_.LastMessage().text, "Le nombre d'exemplaires va de 1 à 99.");
+    EXPECT_TRUE(w.Loaded());
+    w.Cbo_Destination.UserChoose(2);
+    EXPECT_TRUE(w.Txt_Fichier.Enabled());
+    w.Txt_Fichier.SetText(" ");
+    desktop_.Answer(ui::kAnswerOk);
+    w.Cmd_Imprimer.UserClick();
+    EXPECT_EQ(desktop_.LastMessage().text, "Donnez un nom au fichier PDF.");
+    w.Cmd_Annuler.UserClick();
+  });
+  EXPECT_EQ(Print(control, {kMarch}), kStatusNothingPrinted);
+  EXPECT_EQ(desktop_.ModalForms(), std::vector<std::string>{"Frm_Impression"});
+  EXPECT_EQ(FolderFiles(), 0);
+  EXPECT_EQ(remembered_->destination, "Atelier") << "a cancel remembers nothing";
+}
+
+// A name that is taken (a file, a link planted there) is never written through: the PDF
+// gets the next free name, and what the link points to is left alone.
+TEST_F(PrintWindowsTest, TakenNamesAndLinksAreNeverWrittenThrough) {
+  fs::create_directories(folder_);
+  const fs::path victim = folder_.string() + "-victim";
+  std::ofstream(victim) << "keep";
+  std::ofstream(folder_ / "Aidant 00012 2003-03.pdf") << "older";
+  fs::create_symlink(victim, folder_ / "Aidant 00012 2003-03 (2).pdf");
+  fs::create_symlink(folder_ / "nowhere", folder_ / "Aidant 00012 2003-03 (3).pdf");
+  PdfPrintControl control = Control();
+  OnPrintWindow([&](Frm_Impression& w) {
+    EXPECT_EQ(w.Txt_Fichier.Text(), "Aidant 00012 2003-03 (4).pdf");
+    w.Txt_Fichier.SetText("Aidant 00012 2003-03");  // the clerk asks for a taken name
+    w.Cmd_Imprimer.UserClick();
+  });
+  std::vector<std::string> lines;
+  OnMessage(lines);
+  EXPECT_EQ(Print(control, {kMarch}), kStatusPrinted);
+  EXPECT_EQ(lines.at(0), "1 bulletin enregistré dans Aidant 00012 2003-03 (4).pdf");
+  EXPECT_EQ(PdfPages(folder_ / "Aidant 00012 2003-03 (4).pdf"), 1);
+  std::ifstream kept(victim);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep");
+  EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
+  fs::remove(victim);
+}
+
+// A failure is told in French by the control itself, then logged by the screens' handle,
+// which raises it no further; the screen's error handler is not called.
+TEST_F(PrintWindowsTest, AFailureIsToldInFrenchAndLoggedNotRaised) {
+  fs::create_directories(folder_.parent_path());
+  std::ofstream(folder_) << "a file where the folder should be";
+  auto control = std::make_shared<PdfPrintControl>(Control());
+  OstrelControl ostrel;
+  ostrel.SetControl(control);
+  ostrel.SetDatabase(db_);
+  OnPrintWindow([](Frm_Impression& w) { w.Cmd_Imprimer.UserClick(); });
+  desktop_.Answer(ui::kAnswerOk);
+  std::int16_t status = 0;
+  dba::DynArray keys = KeyList({kMarch});
+  ostrel.EditionBulletins(keys, true, "ABC", status, false);
+  const std::string expected =
+      "Le dossier " + folder_.string() + " ne peut pas recevoir les bulletins : ";
+  EXPECT_EQ(desktop_.LastMessage().text.substr(0, expected.size()), expected);
+  EXPECT_EQ(desktop_.LastMessage().style, ui::kExclamation);
+  EXPECT_EQ(status, kStatusNothingPrinted);
+  const std::vector<PrintLogRecord> log = ReadPrintLog(*store_);
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].outcome, std::string(kOutcomeFailedPrefix) + desktop_.LastMessage().text);
+  fs::remove(folder_);
+}
+
+// The preview draws exactly the pages the printer gets, in Qt's preview widget.
+TEST_F(PrintWindowsTest, ThePreviewShowsThePagesThatPrint) {
+  Put(kMay, testsupport::PayslipRecord(testsupport::OrdinaryLines(60)));
+  auto archive = store_->OpenFile(dba::files::kArchiveBull);
+  const std::vector<std::string> keys = {kMarch, kMay};
+  QWidget* preview = ShowPreview(
+      [&](SheetSink& out) { return DrawPayslips(*archive, keys, false, out, nullptr); }, "test",
+      nullptr);
+  auto* widget = preview->findChild<QPrintPreviewWidget*>();
+  ASSERT_NE(widget, nullptr);
+  widget->updatePreview();
+  EXPECT_EQ(widget->pageCount(), CountPayslips(*archive, keys, false).pages);
+  EXPECT_EQ(widget->pageCount(), 3);
+  delete preview;
 }
 
 }  // namespace
