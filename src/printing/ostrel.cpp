@@ -59,6 +59,7 @@ void OstrelControl::EditionBulletins(dba::DynArray& keys, bool interactive, cons
   }
   log_failure_.clear();
   PrintLog log(*database_);
+  if (retry_wait_) log.SetRetryWait(retry_wait_);
   std::string rightsUser = rights_user_ ? rights_user_() : "";
   if (rightsUser.empty()) rightsUser = user;
   const std::string logKey = log.Begin({rightsUser, user, KeysOf(keys)}, clock_());

@@ -63,6 +63,8 @@ class OstrelControl {
   // Why the last request's outcome could not be logged; "" when it was.
   const std::string& LastLogFailure() const { return log_failure_; }
 
+  // How the log waits before trying its final update again (tests wait for nothing).
+  void SetRetryWait(std::function<void(int attempt)> wait) { retry_wait_ = std::move(wait); }
   // The clock of the log's time stamps (tests fix it).
   void SetClock(std::function<std::chrono::system_clock::time_point()> clock) {
     clock_ = std::move(clock);
@@ -74,6 +76,7 @@ class OstrelControl {
   std::shared_ptr<PrintControl> control_;
   std::shared_ptr<dba::Database> database_;
   std::function<std::string()> rights_user_;
+  std::function<void(int)> retry_wait_;
   std::string log_failure_;
   std::function<std::chrono::system_clock::time_point()> clock_ = [] {
     return std::chrono::system_clock::now();

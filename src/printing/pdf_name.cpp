@@ -79,7 +79,7 @@ std::string PdfStem(const PdfSubject& subject) {
     if (subject.lastPeriod != subject.firstPeriod) stem += " à " + PeriodPart(subject.lastPeriod);
   }
   stem = text::Trim(text::Left(FileNameSafe(stem), kMaxStemCharacters));
-  while (!stem.empty() && stem.front() == '.') stem.erase(0, 1);
+  while (!stem.empty() && (stem.front() == '.' || stem.front() == ' ')) stem.erase(0, 1);
   return stem.empty() ? "Bulletins" : stem;
 }
 

@@ -17,6 +17,7 @@ void RecordingPrintControl::Invoke(DispId id, std::vector<Variant>& args) {
       EditionArguments a = UnpackEditionBulletins(args);
       editions.push_back({KeysOf(a.keys), a.interactive, a.user, a.status, a.preprinted});
       if (during) during(editions.back());
+      if (failure && failureShown) throw ShownPrintFailure(failure->what());
       if (failure) throw *failure;
       a.status = statusOnReturn;
       return;

@@ -28,8 +28,13 @@ class RecordingPrintControl final : public PrintControl {
   std::shared_ptr<dba::Database> database;
   std::shared_ptr<dba::Client> client;
   std::vector<Edition> editions;
-  // When set, EditionBulletins throws it once it has recorded the request.
+  // When set, EditionBulletins throws it once it has recorded the request (as a
+  // ShownPrintFailure with its message when `failureShown`).
   std::optional<dba::Error> failure;
+  bool failureShown = false;
+  // What LastDestination answers.
+  std::string destination;
+  std::string LastDestination() const override { return destination; }
   // Runs inside EditionBulletins, after recording and before any failure.
   std::function<void(const Edition&)> during;
   // The status EditionBulletins leaves in the caller's flag.

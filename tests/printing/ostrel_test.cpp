@@ -20,6 +20,7 @@ class OstrelTest : public ::testing::Test {
  protected:
   OstrelTest() {
     ostrel_.SetControl(control_);
+    ostrel_.SetRetryWait([](int) {});
     ostrel_.SetClock([this] { return now_; });
   }
   // The last record of the print log, in key (time) order.
@@ -60,10 +61,50 @@ TEST_F(OstrelTest, EveryRequestIsLoggedWithUserTimeKeysAndOutcome) {
     std::int16_t status = 0;
     EXPECT_DBA_ERROR(c.fails ? kPrintFailed : 0, Print(status));
     const dba::DynArray last = LastLogRecord();
-    EXPECT_EQ(last(1) + "/" + last(2) + "/" + last(4), "ABC/" + LogTimeText(now_) + "/" + c.outcome);
+    EXPECT_EQ(last(1) + "/" + last(2) + "/" + last(4) + "/" + last(5),
+              "ABC/" + LogTimeText(now_) + "/" + c.outcome + "/ABC");
     EXPECT_EQ(last(3), "0001200120030300101\xFD" "00012002201904A01");
   }
   EXPECT_EQ(testsupport::Count(*store_, kPrintLogFile), 3);
+}
+
+// The log names the user whose rights applied beside the login, and where the payslips
+// went; a failure the control has shown already is logged and goes no further.
+TEST_F(OstrelTest, TheLogNamesBothUsersAndTheDestination) {
+  ostrel_.SetRightsUser([] { return std::string("MANAGER"); });
+  control_->destination = "HP-Bureau";
+  std::int16_t status = 0;
+  Print(status);
+  control_->failure = dba::Error(kPrintFailed, "L'imprimante HP-Bureau est arrêtée.");
+  control_->failureShown = true;
+  EXPECT_DBA_ERROR(0, Print(status));
+  const std::vector<PrintLogRecord> log = ReadPrintLog(*store_);
+  ASSERT_EQ(log.size(), 2u);
+  for (const PrintLogRecord& r : log) {
+    EXPECT_EQ(r.user + "/" + r.login + "/" + r.destination, "MANAGER/ABC/HP-Bureau");
+    EXPECT_EQ(r.keys, KeysOf(keys_));
+  }
+  EXPECT_EQ(log[0].outcome, kOutcomePrinted);
+  EXPECT_EQ(log[1].outcome, "échec : L'imprimante HP-Bureau est arrêtée.");
+}
+
+// The final update is tried again when the database refuses it for a moment; a print that
+// went out is never reported as failed, even when the log cannot take its outcome.
+TEST_F(OstrelTest, TheFinalUpdateIsRetriedAndAPrintThatWentOutStaysPrinted) {
+  int refusals = 0, limit = 0;
+  db_->FailWhen([&](const testsupport::Call& c) {
+    return c.op == "write" && c.file == kPrintLogFile && ++refusals > 1 && refusals <= limit;
+  });
+  for (const int refused : {PrintLog::kFinishAttempts - 1, PrintLog::kFinishAttempts}) {
+    refusals = 0;
+    limit = 1 + refused;  // the first write (Begin) passes
+    std::int16_t status = 0;
+    Print(status);
+    EXPECT_EQ(status, kStatusPrinted);
+    const bool lost = refused == PrintLog::kFinishAttempts;
+    EXPECT_EQ(LastLogRecord()(4), lost ? kOutcomeRunning : kOutcomePrinted) << refused;
+    EXPECT_EQ(ostrel_.LastLogFailure().empty(), !lost) << refused;
+  }
 }
 
 // Without a print log, a database or an installed control nothing reaches the printer.
