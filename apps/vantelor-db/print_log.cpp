@@ -52,8 +52,8 @@ void Log(const std::string& db, const Arguments& args, std::ostream& out) {
   out << "time\tuser\tlogin\toutcome\tdestination\tpayslips\n";
   for (const printing::PrintLogRecord& r : printing::ReadPrintLog(*database)) {
     if (!Matches(r, filter)) continue;
-    out << r.time << '\t' << r.user << '\t' << r.login << '\t' << r.outcome << '\t'
-        << r.destination << '\t';
+    out << r.time << '\t' << r.user << '\t' << r.login << '\t' << r.outcome << '\t' << r.destination
+        << '\t';
     for (std::size_t i = 0; i < r.keys.size(); ++i) out << (i ? " " : "") << r.keys[i];
     out << '\n';
   }

@@ -70,7 +70,8 @@ TEST_F(VantelorPrintTest, PrintsTheGivenKeysOrACaregiversPeriodAndLogsTheRequest
   EXPECT_NE(testsupport::PdfText(Path("out.pdf"), 1).find("01/04/2019"), std::string::npos);
   EXPECT_NE(o.out.find("2 payslip(s), 2 page(s)"), std::string::npos) << o.out;
   EXPECT_EQ(Count("TEMPO"), 0);
-  o = Print("--user " + text::Trim(login_) + " --preprinted --caregiver 12 --from 200303 --to 201912");
+  o = Print("--user " + text::Trim(login_) +
+            " --preprinted --caregiver 12 --from 200303 --to 201912");
   ASSERT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(testsupport::PdfPages(Path("out.pdf")), 2);
   EXPECT_EQ(testsupport::PdfText(Path("out.pdf")).find("NET A PAYER :"), std::string::npos);

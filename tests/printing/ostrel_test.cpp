@@ -63,7 +63,9 @@ TEST_F(OstrelTest, EveryRequestIsLoggedWithUserTimeKeysAndOutcome) {
     const dba::DynArray last = LastLogRecord();
     EXPECT_EQ(last(1) + "/" + last(2) + "/" + last(4) + "/" + last(5),
               "ABC/" + LogTimeText(now_) + "/" + c.outcome + "/ABC");
-    EXPECT_EQ(last(3), "0001200120030300101\xFD" "00012002201904A01");
+    EXPECT_EQ(last(3),
+              "0001200120030300101\xFD"
+              "00012002201904A01");
   }
   EXPECT_EQ(testsupport::Count(*store_, kPrintLogFile), 3);
 }

@@ -33,7 +33,7 @@ TEST_F(PdfNameTest, PersonAndMonthOrPeriod) {
       {{"0001200120030100101", "0001300120030100101"}, "MARTIN Jeanne 2003-01"},  // a recipient
       {{"0001200120030100101", "00013001200302A01"}, "Bulletins 2003-01 à 2003-02"},
       {{"0009900120030100101"}, "Aidant 00099 2003-01"},  // no civil record
-      {{"00012001200399"}, "DUPONT Marie"},                // no month in the key
+      {{"00012001200399"}, "DUPONT Marie"},               // no month in the key
   };
   for (const auto& c : cases) EXPECT_EQ(Stem(c.keys), c.stem) << c.keys.front();
 }

@@ -12,8 +12,8 @@
 // Scale N (1 to 20000) is for benchmarks: N caregivers, 4N care recipients, 2011-2020.
 
 #include <cstdint>
-#include <string>
 #include <functional>
+#include <string>
 
 namespace dba {
 

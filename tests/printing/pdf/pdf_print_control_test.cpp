@@ -12,16 +12,16 @@
 #include <QPrintPreviewWidget>
 
 #include "data/archive_files.h"
+#include "data/sqlite_store.h"
 #include "printing/ostrel.h"
 #include "printing/print_log.h"
-#include "data/sqlite_store.h"
 #include "printing/window/frm_impression.h"
 #include "printing/window/frm_resultat_impression.h"
-#include "ui/test_desktop.h"
 #include "support/expect_error.h"
 #include "support/fake_database.h"
 #include "support/payslip_record.h"
 #include "support/pdf_reader.h"
+#include "ui/test_desktop.h"
 
 namespace printing::pdf {
 namespace {
@@ -157,7 +157,6 @@ TEST_F(PdfPrintControlTest, NothingToPrintCancelledOrFailingLeavesNoFile) {
             "Le dossier " + settings_.folder.string() +
                 " ne peut pas recevoir les bulletins : ce n'est pas un dossier.");
 }
-
 
 // The print control with its windows, on the test desktop: the print window, then the
 // message; the desktop's services are recorded.
@@ -334,9 +333,9 @@ TEST_F(PrintWindowsTest, ThePreviewShowsThePagesThatPrint) {
   Put(kMay, testsupport::PayslipRecord(testsupport::OrdinaryLines(60)));
   auto archive = store_->OpenFile(dba::files::kArchiveBull);
   const std::vector<std::string> keys = {kMarch, kMay};
-  QWidget* preview = ShowPreview(
-      [&](SheetSink& out) { return DrawPayslips(*archive, keys, false, out, nullptr); }, "test",
-      nullptr);
+  QWidget* preview =
+      ShowPreview([&](SheetSink& out) { return DrawPayslips(*archive, keys, false, out, nullptr); },
+                  "test", nullptr);
   auto* widget = preview->findChild<QPrintPreviewWidget*>();
   ASSERT_NE(widget, nullptr);
   widget->updatePreview();
