@@ -16,9 +16,14 @@ namespace {
 // True when `out` names the database file or one of the files beside it that its store
 // keeps (a PDF there would destroy the archive, --force or not).
 bool IsDatabaseFile(const std::string& out, const std::string& db) {
+  namespace fs = std::filesystem;
   std::error_code ec;
+  const fs::path target = fs::weakly_canonical(out, ec);
   for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
-    if (std::filesystem::equivalent(out, db + suffix, ec)) return true;
+    const std::string file = db + suffix;
+    // The same name (the store makes the -wal file when it opens the database), or another
+    // name of the same file.
+    if (fs::weakly_canonical(file, ec) == target || fs::equivalent(out, file, ec)) return true;
   }
   return false;
 }

@@ -18,11 +18,12 @@ namespace printing::pdf {
 // Draws the request's sheets into a sink; returns what it drew (cancelled, problems).
 using DrawSheets = std::function<RunResult(SheetSink&)>;
 
-// A PDF file: a new one in `folder` named after `stem` ("stem.pdf", "stem (2).pdf", ...,
-// the first free name), or exactly `file` when it is set.
+// A PDF file: a new one in `folder` named after `stem` (NumberedPdfName from `firstTry`
+// on: the first free name), or exactly `file` when it is set.
 struct PdfTarget {
   std::filesystem::path folder;
   std::string stem;
+  int firstTry = 1;  // the first number tried (the name the clerk saw may carry one)
   std::filesystem::path file;
   bool replace = false;  // `file` may replace a regular file that has its name
 };

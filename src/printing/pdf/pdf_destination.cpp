@@ -56,7 +56,7 @@ void Name(PrivateFile& out, const PdfTarget& target, const std::filesystem::path
     done.file = target.file;
     return;
   }
-  for (int n = 1; n <= kNameTries; ++n) {
+  for (int n = target.firstTry; n <= kNameTries; ++n) {
     const std::string name = NumberedPdfName(target.stem, n);
     if (out.Publish(name)) {
       done.file = folder / name;

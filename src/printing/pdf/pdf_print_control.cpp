@@ -8,6 +8,7 @@
 #include "printing/pdf_name.h"
 #include "printing/window/frm_impression.h"
 #include "printing/window/frm_resultat_impression.h"
+#include "text/text.h"
 #include "ui/desktop.h"
 
 namespace printing::pdf {
@@ -41,8 +42,16 @@ std::string FreeName(const std::filesystem::path& folder, const std::string& ste
   }
 }
 
-std::string StemOf(const std::string& fileName) {
-  return std::filesystem::path(fileName).replace_extension().string();
+// The stem of a PDF name and the number it carries: "X (3).pdf" is try 3 of "X", so that a
+// name taken meanwhile goes on to "X (4).pdf" rather than "X (3) (2).pdf".
+std::pair<std::string, int> StemOf(const std::string& fileName) {
+  const std::string stem = std::filesystem::path(fileName).replace_extension().string();
+  const std::size_t open = stem.rfind(" (");
+  if (open == std::string::npos || stem.back() != ')') return {stem, 1};
+  const std::optional<long long> n =
+      text::DigitsValue(std::string_view(stem).substr(open + 2, stem.size() - open - 3));
+  if (!n || *n < 2 || *n > 999) return {stem, 1};
+  return {stem.substr(0, open), static_cast<int>(*n)};
 }
 
 }  // namespace
@@ -178,7 +187,7 @@ void PdfPrintControl::Deliver(const Request& request, const PrintChoice& choice)
   if (choice.IsPdf()) {
     PdfTarget target;
     target.folder = choice.folder;
-    target.stem = StemOf(choice.fileName);
+    std::tie(target.stem, target.firstTry) = StemOf(choice.fileName);
     target.file = settings_.outputFile;
     target.replace = settings_.replaceOutput;
     done = WritePdf(target, title, draw);

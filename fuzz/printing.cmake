@@ -1,0 +1,1 @@
+vantelor_fuzzer(payslip_sheet_fuzz ${CMAKE_CURRENT_SOURCE_DIR}/payslip_sheet_fuzz.cpp vantelor_printing)
