@@ -21,7 +21,7 @@ Frm_ResultatImpression::Frm_ResultatImpression(const PrintOutcome& outcome,
     if (!text.empty()) top += 300;
   }
   const int buttons = top + 180;
-  Move(0, 0, 7800, buttons + 375 + 600);
+  Move(0, 0, 7800, buttons + 375 + 180);
   Cmd_OuvrirFichier.Move(120, buttons, 1800, 375);
   Cmd_OuvrirDossier.Move(2040, buttons, 1800, 375);
   Cmd_Fermer.Move(6480, buttons, 1200, 375);
