@@ -28,9 +28,10 @@ const char* const kCaptions[] = {"EMPLOYEUR", "SALARIE",       "Rubrique", "BASE
 // Pre-printed stationery gets the same data at the same places, and only the form's
 // captions and rulings are left out.
 TEST(PayslipSheetTest, PlainPaperCarriesTheFormsCaptionsAndPreprintedStationeryOnlyTheData) {
-  const PayslipContent content = ReadPayslip(
-      PayslipRecord({"Salaire de base|8667||||75836|", "%", "<bold>COTISATIONS SOCIALES||||||",
-                     "Vieillesse plafonnée|83420|8200|6840|6550||-5464"}));
+  const PayslipContent content =
+      ReadPayslip(PayslipRecord({"Salaire de base|8667||||75836|", "%",
+                                 "<bold>COTISATIONS SOCIALES||||||",
+                                 "Vieillesse plafonnée|83420|8200|6840|6550||-5464"}));
   const auto pages = LayoutPayslip(content, false);
   ASSERT_EQ(pages.size(), 1u);
   const SheetPage& plain = pages[0];

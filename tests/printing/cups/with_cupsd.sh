@@ -2,8 +2,8 @@
 # with_cupsd.sh COMMAND [ARGS...]
 # Runs COMMAND beside a CUPS daemon of its own: configuration, spool, logs and socket in a
 # new temporary folder, listening on that Unix socket only, stopped (and the folder removed)
-# when COMMAND ends, fails or is interrupted. Two queues, each writing what it prints as a
-# PDF file: "vantelor-test" (idle, the default destination) into $VANTELOR_CUPS_OUT/job.pdf,
+# when COMMAND ends, fails or is interrupted, or when this shell is killed (a watchdog).
+# Two queues, each writing what it prints as a PDF file: "vantelor-test" (idle, the default destination) into $VANTELOR_CUPS_OUT/job.pdf,
 # and "vantelor-arret" (stopped). COMMAND gets CUPS_SERVER (the socket, which libcups and so
 # Qt use) and VANTELOR_CUPS_OUT. Needs the Debian packages cups-daemon, cups-client and
 # cups-filters.
@@ -57,6 +57,11 @@ FileDevice Yes
 CONF
 /usr/sbin/cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
 pid=$!
+# Should this shell be killed outright (a test runner's time-out), a watchdog of its own
+# session still stops the daemon and removes the folder.
+setsid sh -c "while kill -0 $$ 2>/dev/null; do sleep 1; done; kill $pid 2>/dev/null
+  while kill -0 $pid 2>/dev/null; do sleep 0.1; done; rm -rf '$dir'" \
+  >/dev/null 2>&1 </dev/null &
 export CUPS_SERVER="$dir/cups.sock"
 export VANTELOR_CUPS_OUT="$dir/out"
 tries=0

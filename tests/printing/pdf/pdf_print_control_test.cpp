@@ -13,8 +13,6 @@
 
 #include "data/archive_files.h"
 #include "data/sqlite_store.h"
-#include "printing/ostrel.h"
-#include "printing/print_log.h"
 #include "printing/window/frm_impression.h"
 #include "printing/window/frm_resultat_impression.h"
 #include "support/expect_error.h"
@@ -275,57 +273,6 @@ TEST_F(PrintWindowsTest, RememberedChoiceCheckedCopiesAndCancel) {
   EXPECT_EQ(desktop_.ModalForms(), std::vector<std::string>{"Frm_Impression"});
   EXPECT_EQ(FolderFiles(), 0);
   EXPECT_EQ(remembered_->destination, "Atelier") << "a cancel remembers nothing";
-}
-
-// A name that is taken (a file, a link planted there) is never written through: the PDF
-// gets the next free name, and what the link points to is left alone.
-TEST_F(PrintWindowsTest, TakenNamesAndLinksAreNeverWrittenThrough) {
-  fs::create_directories(folder_);
-  const fs::path victim = folder_.string() + "-victim";
-  std::ofstream(victim) << "keep";
-  std::ofstream(folder_ / "Aidant 00012 2003-03.pdf") << "older";
-  fs::create_symlink(victim, folder_ / "Aidant 00012 2003-03 (2).pdf");
-  fs::create_symlink(folder_ / "nowhere", folder_ / "Aidant 00012 2003-03 (3).pdf");
-  PdfPrintControl control = Control();
-  OnPrintWindow([&](Frm_Impression& w) {
-    EXPECT_EQ(w.Txt_Fichier.Text(), "Aidant 00012 2003-03 (4).pdf");
-    w.Txt_Fichier.SetText("Aidant 00012 2003-03");  // the clerk asks for a taken name
-    w.Cmd_Imprimer.UserClick();
-  });
-  std::vector<std::string> lines;
-  OnMessage(lines);
-  EXPECT_EQ(Print(control, {kMarch}), kStatusPrinted);
-  EXPECT_EQ(lines.at(0), "1 bulletin enregistré dans Aidant 00012 2003-03 (4).pdf");
-  EXPECT_EQ(PdfPages(folder_ / "Aidant 00012 2003-03 (4).pdf"), 1);
-  std::ifstream kept(victim);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep");
-  EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
-  fs::remove(victim);
-}
-
-// A failure is told in French by the control itself, then logged by the screens' handle,
-// which raises it no further; the screen's error handler is not called.
-TEST_F(PrintWindowsTest, AFailureIsToldInFrenchAndLoggedNotRaised) {
-  fs::create_directories(folder_.parent_path());
-  std::ofstream(folder_) << "a file where the folder should be";
-  auto control = std::make_shared<PdfPrintControl>(Control());
-  OstrelControl ostrel;
-  ostrel.SetControl(control);
-  ostrel.SetDatabase(db_);
-  OnPrintWindow([](Frm_Impression& w) { w.Cmd_Imprimer.UserClick(); });
-  desktop_.Answer(ui::kAnswerOk);
-  std::int16_t status = 0;
-  dba::DynArray keys = KeyList({kMarch});
-  ostrel.EditionBulletins(keys, true, "ABC", status, false);
-  const std::string expected =
-      "Le dossier " + folder_.string() + " ne peut pas recevoir les bulletins : ";
-  EXPECT_EQ(desktop_.LastMessage().text.substr(0, expected.size()), expected);
-  EXPECT_EQ(desktop_.LastMessage().style, ui::kExclamation);
-  EXPECT_EQ(status, kStatusNothingPrinted);
-  const std::vector<PrintLogRecord> log = ReadPrintLog(*store_);
-  ASSERT_EQ(log.size(), 1u);
-  EXPECT_EQ(log[0].outcome, std::string(kOutcomeFailedPrefix) + desktop_.LastMessage().text);
-  fs::remove(folder_);
 }
 
 // The preview draws exactly the pages the printer gets, in Qt's preview widget.
