@@ -1,5 +1,7 @@
 #include "printing/ostrel.h"
 
+#include <optional>
+
 #include "data/step.h"
 #include "printing/print_log.h"
 
@@ -58,11 +60,23 @@ void OstrelControl::EditionBulletins(dba::DynArray& keys, bool interactive, cons
                      "print request made before the print control's database was set");
   }
   log_failure_.clear();
-  PrintLog log(*database_);
-  if (retry_wait_) log.SetRetryWait(retry_wait_);
   std::string rightsUser = rights_user_ ? rights_user_() : "";
   if (rightsUser.empty()) rightsUser = user;
-  const std::string logKey = log.Begin({rightsUser, user, KeysOf(keys)}, clock_());
+  std::optional<PrintLog> log;
+  std::string logKey;
+  try {
+    log.emplace(*database_);
+    if (retry_wait_) log->SetRetryWait(retry_wait_);
+    logKey = log->Begin({rightsUser, user, KeysOf(keys)}, clock_());
+  } catch (const dba::Error& e) {
+    // No log, no print: the clerk must hear of it even where the caller ignores errors.
+    const std::string told = std::string(
+                                 "Les bulletins n'ont pas été imprimés : le journal des "
+                                 "impressions ne peut pas recevoir la demande (") +
+                             e.what() + ").";
+    if (Control().TellFailure(told, interactive)) return;
+    throw;
+  }
   try {
     Call(kDispEditionBulletins, {Variant::ByRef(keys), Variant(interactive), Variant(user),
                                  Variant::ByRef(status), Variant(preprinted)});
@@ -70,14 +84,15 @@ void OstrelControl::EditionBulletins(dba::DynArray& keys, bool interactive, cons
     // The request's own error is what the caller must see; a log that cannot take the
     // outcome keeps "en cours".
     dba::RunStep([&] {
-      log.Finish(logKey, std::string(kOutcomeFailedPrefix) + e.what(), Control().LastDestination());
+      log->Finish(logKey, std::string(kOutcomeFailedPrefix) + e.what(),
+                  Control().LastDestination());
     });
     if (dynamic_cast<const ShownPrintFailure*>(&e)) return;
     throw;
   }
   try {
-    log.Finish(logKey, status != kStatusNothingPrinted ? kOutcomePrinted : kOutcomeNothing,
-               Control().LastDestination());
+    log->Finish(logKey, status != kStatusNothingPrinted ? kOutcomePrinted : kOutcomeNothing,
+                Control().LastDestination());
   } catch (const dba::Error& e) {
     // The payslips went out: saying otherwise would invite a second print of them.
     log_failure_ = e.what();

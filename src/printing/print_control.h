@@ -58,6 +58,14 @@ class PrintControl {
   // Where the last EditionBulletins sent the payslips, for the print log: a printer's
   // name or a file's path; "" when the control does not say or nothing was chosen.
   virtual std::string LastDestination() const { return ""; }
+  // Tells the user, in the control's own message, that a request could not even start
+  // (`what`, in French); true when told. A control without windows, or a request that is
+  // not interactive, tells nobody (false): the caller raises the error instead.
+  virtual bool TellFailure(const std::string& what, bool interactive) {
+    (void)what;
+    (void)interactive;
+    return false;
+  }
 };
 
 // Throws DispatchError(kBadParamCount) unless `args` holds exactly `count` arguments.

@@ -98,10 +98,16 @@ void PdfPrintControl::EditionBulletins(const EditionArguments& a) {
   } catch (const std::exception& e) {
     if (!windows) throw;
     const std::string text = FrenchText(e);
-    ui::desktop().MessageBox(text, ui::kExclamation, kPrintTitle);
+    TellFailure(text, true);
     throw ShownPrintFailure(text);
   }
   a.status = last_pages_ > 0 ? kStatusPrinted : kStatusNothingPrinted;
+}
+
+bool PdfPrintControl::TellFailure(const std::string& what, bool interactive) {
+  if (!settings_.windows || !interactive) return false;
+  ui::desktop().MessageBox(what, ui::kExclamation, kPrintTitle);
+  return true;
 }
 
 void PdfPrintControl::Run(const Request& request, bool windows) {

@@ -39,6 +39,8 @@ class PdfPrintControl final : public PrintControl {
 
   void Invoke(DispId id, std::vector<Variant>& args) override;
   std::string LastDestination() const override { return last_destination_; }
+  // With its windows and an interactive request: a French message box (true).
+  bool TellFailure(const std::string& what, bool interactive) override;
 
   // Replaces the progress window (tests cancel through it).
   void SetProgressFactory(ProgressFactory factory) { progress_ = std::move(factory); }

@@ -13,6 +13,7 @@
 
 #include "data/archive_files.h"
 #include "data/sqlite_store.h"
+#include "printing/ostrel.h"
 #include "printing/window/frm_impression.h"
 #include "printing/window/frm_resultat_impression.h"
 #include "support/expect_error.h"
@@ -273,6 +274,40 @@ TEST_F(PrintWindowsTest, RememberedChoiceCheckedCopiesAndCancel) {
   EXPECT_EQ(desktop_.ModalForms(), std::vector<std::string>{"Frm_Impression"});
   EXPECT_EQ(FolderFiles(), 0);
   EXPECT_EQ(remembered_->destination, "Atelier") << "a cancel remembers nothing";
+}
+
+// A print log that cannot take the request: nothing prints and the clerk is told so by
+// the control, even where the screen ignores errors (the viewer's Edition).
+TEST_F(PrintWindowsTest, NoLogNoPrintAndTheClerkHearsOfIt) {
+  auto control = std::make_shared<PdfPrintControl>(Control());
+  OstrelControl ostrel;
+  ostrel.SetControl(control);
+  ostrel.SetDatabase(db_);
+  db_->FailWhen([](const testsupport::Call& c) { return c.op == "write"; });
+  desktop_.Answer(ui::kAnswerOk);
+  std::int16_t status = 0;
+  dba::DynArray keys = KeyList({kMarch});
+  ostrel.EditionBulletins(keys, true, "ABC", status, false);
+  const std::string told = "Les bulletins n'ont pas été imprimés : le journal des impressions";
+  EXPECT_EQ(desktop_.LastMessage().text.substr(0, told.size()), told);
+  EXPECT_TRUE(desktop_.ModalForms().empty()) << "no print window without a log";
+  EXPECT_EQ(FolderFiles(), 0);
+  EXPECT_DBA_ERROR(dba::kStorageFailure,
+                   ostrel.EditionBulletins(keys, false, "ABC", status, false));
+}
+
+// The clerk's choice is kept per user between runs (QSettings under XDG_CONFIG_HOME).
+TEST_F(PrintWindowsTest, TheChoiceIsRememberedPerUser) {
+  setenv("XDG_CONFIG_HOME", (folder_ / "config").c_str(), 1);
+  const PrintDesk qt = QtPrintDesk();
+  qt.remember("ABC", PrintChoice{"Fichier PDF", 1, "/srv/bulletins", "x.pdf"});
+  qt.remember("DEF", PrintChoice{"HP-Bureau", 3, "", ""});
+  const std::optional<PrintChoice> abc = qt.remembered("ABC"), def = qt.remembered("DEF");
+  ASSERT_TRUE(abc && def);
+  EXPECT_EQ(abc->destination + " " + abc->folder, "Fichier PDF /srv/bulletins");
+  EXPECT_EQ(def->destination + " " + std::to_string(def->copies), "HP-Bureau 3");
+  EXPECT_FALSE(qt.remembered("GHI"));
+  unsetenv("XDG_CONFIG_HOME");
 }
 
 // The preview draws exactly the pages the printer gets, in Qt's preview widget.
