@@ -45,7 +45,9 @@ void Options(std::ostream& out, const std::vector<Option>& first,
   Table(out, rows);
 }
 
+// The options in the usage line; a long list is left to the table below it.
 std::string Brackets(const std::vector<Option>& options) {
+  if (options.size() > 3) return " [OPTIONS]";
   std::string text;
   for (const Option& o : options) text += " [" + Spelled(o) + "]";
   return text;

@@ -4,6 +4,7 @@
 #include "component/control_impl.h"
 #include "help/context_ids.h"
 #include "printing/pdf/pdf_print_control.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/qt_desktop.h"
 #include "ui/qt/render.h"
 
@@ -29,6 +30,8 @@ void QtDesktop::SetErrorHandler(
 void UsePdfPrintControl() {
   printing::pdf::InstallPdfPrintControl(printing::pdf::PrintSettings::FromEnvironment());
 }
+
+std::string HelpFilePath() { return ui::qt::FindHelpFile(ui::HelpFile()); }
 
 QWidget* CreateControlWidget(Ctr_Vantelor& control, QWidget* parent) {
   SelectionScreen& screen = Ecran(control);

@@ -3,6 +3,7 @@
 #include "data/store/open_database.h"
 #include "rights/stored_rights.h"
 #include "state/procedure.h"
+#include "state/variable.h"
 
 namespace vantelor {
 
@@ -17,6 +18,10 @@ DatabaseRef OpenDatabase(const ClientRef& client, const std::string& name) {
 
 RightsRef RightsForUser(const DatabaseRef& database, const std::string& userName) {
   return std::make_shared<rights::StoredUserRights>(database, userName);
+}
+
+bool HasRights(const DatabaseRef& database, const std::string& userName) {
+  return !rights::StoredUserRights(database, userName).AccessCodesOf(kFonctionPalimor).empty();
 }
 
 std::string LoginName() { return Lire_NomUtilisateur(); }

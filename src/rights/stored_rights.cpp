@@ -25,6 +25,10 @@ StoredUserRights::StoredUserRights(std::shared_ptr<dba::Database> db, std::strin
 }
 
 std::shared_ptr<FunctionAccess> StoredUserRights::FunctionRights(const std::string& functionCode) {
+  return std::make_shared<AccessCodes>(AccessCodesOf(functionCode));
+}
+
+std::vector<std::string> StoredUserRights::AccessCodesOf(const std::string& functionCode) const {
   std::vector<std::string> codes;
   if (!text::Trim(user_).empty()) {
     const std::optional<dba::Record> record =
@@ -36,7 +40,7 @@ std::shared_ptr<FunctionAccess> StoredUserRights::FunctionRights(const std::stri
       }
     }
   }
-  return std::make_shared<AccessCodes>(std::move(codes));
+  return codes;
 }
 
 }  // namespace rights

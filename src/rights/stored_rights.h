@@ -37,6 +37,8 @@ class StoredUserRights : public UserRights {
   // allows nobody when there is no such record or the user name is empty. A DROITS file
   // that cannot be opened or read throws.
   std::shared_ptr<FunctionAccess> FunctionRights(const std::string& functionCode) override;
+  // The access codes those rights allow (empty values left out); empty: nobody.
+  std::vector<std::string> AccessCodesOf(const std::string& functionCode) const;
 
  private:
   std::shared_ptr<dba::Database> db_;
