@@ -68,8 +68,8 @@ struct Command {
 };
 
 struct Program {
-  std::string name;  // "vantelor-db"
-  std::string about;  // the help's paragraphs, under the usage
+  std::string name;             // "vantelor-db"
+  std::string about;            // the help's paragraphs, under the usage
   std::vector<Option> options;  // accepted with every command
   std::vector<Command> commands;
   std::string exitStatus;  // the help's last paragraph; empty: the usual one

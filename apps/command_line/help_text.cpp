@@ -10,7 +10,9 @@ namespace {
 
 constexpr const char* kExitStatus = "Exit status: 0 done, 1 a data fault, 2 a wrong command line.";
 
-std::string Spelled(const Option& o) { return "--" + o.name + (o.value.empty() ? "" : " " + o.value); }
+std::string Spelled(const Option& o) {
+  return "--" + o.name + (o.value.empty() ? "" : " " + o.value);
+}
 
 constexpr std::size_t kLineWidth = 80;
 
@@ -60,8 +62,8 @@ std::string HelpText(const Program& program, const Command* command) {
   const bool words = !(program.commands.size() == 1 && program.commands[0].name.empty());
   if (command && !command->name.empty()) {
     out << "usage: " << program.name << Brackets(program.options) << ' ' << command->name
-        << Brackets(command->options) << (command->operands.empty() ? "" : " ")
-        << command->operands << "\n\n"
+        << Brackets(command->options) << (command->operands.empty() ? "" : " ") << command->operands
+        << "\n\n"
         << command->help << '\n';
     Options(out, command->options, program.options);
   } else if (words) {

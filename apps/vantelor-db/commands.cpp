@@ -21,10 +21,10 @@ std::shared_ptr<dba::AdminDatabase> OpenExisting(const Arguments& args) {
 // A key as one line: as it is, unless a control character would break the line or a
 // leading double quote make it look like the quoted form.
 std::string KeyLine(const std::string& key) {
-  const bool plain = (key.empty() || key[0] != '"') &&
-                     std::none_of(key.begin(), key.end(), [](char c) {
-                       return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-                     });
+  const bool plain =
+      (key.empty() || key[0] != '"') && std::none_of(key.begin(), key.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+      });
   return plain ? key : dba::json::Quote(key);
 }
 
@@ -36,9 +36,7 @@ std::string ReadStandardInput() {
 
 }  // namespace
 
-std::string Database(const Arguments& args) {
-  return args.Value("db", cli::DefaultDatabase());
-}
+std::string Database(const Arguments& args) { return args.Value("db", cli::DefaultDatabase()); }
 
 int Init(const Arguments& args, std::ostream& out) {
   auto database = dba::OpenNamedDatabase(Database(args), dba::OpenMode::kCreate);
@@ -57,8 +55,7 @@ int Import(const Arguments& args, std::ostream& out) {
   const std::size_t count = path == "-"
                                 ? dba::ImportJsonLines(*database, ReadStandardInput(), latin1)
                                 : dba::ImportJsonLinesFile(*database, path, latin1);
-  out << count << " records imported from " << (path == "-" ? "the standard input" : path)
-      << ".\n";
+  out << count << " records imported from " << (path == "-" ? "the standard input" : path) << ".\n";
   return 0;
 }
 

@@ -14,8 +14,8 @@ namespace vantelordb {
 int SeedDemo(const Arguments& args, std::ostream& out) {
   dba::demo::DemoOptions options;
   options.scale = static_cast<int>(args.Number("scale", 0, dba::demo::kMaxScale, 0));
-  options.seed = static_cast<std::uint64_t>(
-      args.Number("seed", 0, std::numeric_limits<long long>::max(), 1));
+  options.seed =
+      static_cast<std::uint64_t>(args.Number("seed", 0, std::numeric_limits<long long>::max(), 1));
   auto database = dba::OpenNamedDatabase(Database(args), dba::OpenMode::kExisting);
   const bool terminal = StderrIsTerminal();
   const auto start = std::chrono::steady_clock::now();

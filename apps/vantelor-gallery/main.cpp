@@ -62,7 +62,12 @@ int main(int argc, char** argv) {
        {"check-screen", "", "with --script: compare the screen with the model after each line"},
        {"shot", "FILE.png", "save a picture of it (after the script, if any)"},
        {"platform", "NAME", "Qt's platform (xcb, offscreen, ...)"}},
-      {{"", "", 0, 0, "", {},
+      {{"",
+        "",
+        0,
+        0,
+        "",
+        {},
         [&](const cli::Arguments& args, std::ostream&) {
           if (args.Has("platform")) qputenv("QT_QPA_PLATFORM", args.Value("platform").c_str());
           return RunGallery(argc, argv,

@@ -4,8 +4,9 @@ namespace host {
 
 std::vector<cli::Option> OptionTable() {
   cli::Option db = cli::DatabaseOption();
-  db.help = "the archive: a SQLite file or a postgresql:// URI (default: $VANTELOR_DB, else "
-            "the demo database, made when missing)";
+  db.help =
+      "the archive: a SQLite file or a postgresql:// URI (default: $VANTELOR_DB, else "
+      "the demo database, made when missing)";
   return {db,
           {"user", "NAME", "whose rights apply (default: the login name)"},
           {"caregiver", "CODE", "a caregiver preselected (W_CodeAidant)"},

@@ -96,7 +96,12 @@ int main(int argc, char** argv) {
       "The host window of the Vantelor control, on the archive named by --db, with the rights\n"
       "of --user (-platform NAME, with one dash, as every Qt program takes it).",
       host::OptionTable(),
-      {{"", "", 0, 0, "", {},
+      {{"",
+        "",
+        0,
+        0,
+        "",
+        {},
         [&](const cli::Arguments& args, std::ostream&) {
           const host::HostOptions options = host::ReadOptions(args);
           // Qt reads -platform NAME itself; the other spellings reach it this way.

@@ -56,7 +56,12 @@ int main(int argc, char** argv) {
       "payslip of --caregiver from --from to --to. Every request is written to the print\n"
       "log first.",
       OptionTable(),
-      {{"", "[KEY ...]", 0, -1, "", {},
+      {{"",
+        "[KEY ...]",
+        0,
+        -1,
+        "",
+        {},
         [&](const cli::Arguments& args, std::ostream&) {
           const Options options = ReadOptions(args);
           // Text needs a Qt application for its fonts, not a screen.

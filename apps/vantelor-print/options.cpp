@@ -46,8 +46,9 @@ std::vector<cli::Option> OptionTable() {
           {"out", "FILE.pdf", "the PDF file to write (required)"},
           {"preprinted", "", "only the data, for pre-printed stationery"},
           {"user", "NAME", "whose rights decide what may be printed (default: the login name)"},
-          {"printer", "DEST", "also send the PDF to this CUPS destination (default: "
-                              "$VANTELOR_PRINTER, else none)"},
+          {"printer", "DEST",
+           "also send the PDF to this CUPS destination (default: "
+           "$VANTELOR_PRINTER, else none)"},
           {"caregiver", "CODE", "every payslip of this caregiver from --from to --to"},
           {"from", "YYYYMM", "the first month, with --caregiver"},
           {"to", "YYYYMM", "the last month, with --caregiver"}};

@@ -37,10 +37,16 @@ class Checker {
       : db_(db),
         contracts_(KeysOf(db, files::kContrat)),
         associations_(KeysOf(db, files::kAssociation)),
-        indexes_{PersonIndex{files::kAidantsArchiveBull, files::kCivilAidant, "caregiver",
-                             KeysOf(db, files::kCivilAidant), {}},
-                 PersonIndex{files::kAidesArchiveBull, files::kCivilAide, "care recipient",
-                             KeysOf(db, files::kCivilAide), {}}} {}
+        indexes_{PersonIndex{files::kAidantsArchiveBull,
+                             files::kCivilAidant,
+                             "caregiver",
+                             KeysOf(db, files::kCivilAidant),
+                             {}},
+                 PersonIndex{files::kAidesArchiveBull,
+                             files::kCivilAide,
+                             "care recipient",
+                             KeysOf(db, files::kCivilAide),
+                             {}}} {}
 
   ArchiveCheck Run() {
     payslips_ = KeysOf(db_, files::kArchiveBull);
@@ -50,11 +56,10 @@ class Checker {
     });
     result_.payslips = static_cast<long long>(payslips_.size());
     // Payslip faults come first, as the payslips' walk finds them after the indexes' own.
-    std::stable_partition(result_.problems.begin(), result_.problems.end(),
-                          [](const ArchiveProblem& p) {
-                            return p.fault != ArchiveFault::kDanglingIndex &&
-                                   p.fault != ArchiveFault::kNoCivilRecord;
-                          });
+    std::stable_partition(
+        result_.problems.begin(), result_.problems.end(), [](const ArchiveProblem& p) {
+          return p.fault != ArchiveFault::kDanglingIndex && p.fault != ArchiveFault::kNoCivilRecord;
+        });
     return std::move(result_);
   }
 
@@ -87,8 +92,8 @@ class Checker {
                    const std::string& year) {
     const std::string indexKey = person + year;
     if (!index.listed.count(indexKey + "\n" + key))
-      Add(ArchiveFault::kNotIndexed, "payslip " + key + ": not listed by " +
-                                         std::string(index.file) + " " + indexKey);
+      Add(ArchiveFault::kNotIndexed,
+          "payslip " + key + ": not listed by " + std::string(index.file) + " " + indexKey);
   }
 
   void CheckPayslip(const std::string& key, std::string_view text) {

@@ -11,12 +11,12 @@ namespace dba {
 class AdminDatabase;
 
 enum class ArchiveFault {
-  kNotIndexed,       // a payslip its caregiver's (or care recipient's) index for its year omits
-  kDanglingIndex,    // an index value that names no payslip
-  kNoCivilRecord,    // a person of an index without a civil record
-  kNoEndMarker,      // a payslip without its "#6" end-of-body marker
-  kNoContract,       // the CONTRAT record a payslip names (key characters 1-8) is missing
-  kNoAssociation,    // the ASSOCIATION a prestataire payslip names (characters 15-17) is missing
+  kNotIndexed,     // a payslip its caregiver's (or care recipient's) index for its year omits
+  kDanglingIndex,  // an index value that names no payslip
+  kNoCivilRecord,  // a person of an index without a civil record
+  kNoEndMarker,    // a payslip without its "#6" end-of-body marker
+  kNoContract,     // the CONTRAT record a payslip names (key characters 1-8) is missing
+  kNoAssociation,  // the ASSOCIATION a prestataire payslip names (characters 15-17) is missing
 };
 
 struct ArchiveProblem {

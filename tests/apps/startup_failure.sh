@@ -16,6 +16,7 @@ box=$(timeout 60 xdotool search --sync --onlyvisible --name '^Message KALVENOR$'
   echo "main window: $(xdotool search --onlyvisible --name 'Bulletins de paie' >/dev/null 2>&1 && echo yes || echo no)"
 } >"$out"
 [ -n "$box" ] && xdotool windowfocus --sync "$box" key Return
-timeout 30 tail --pid="$host" -f /dev/null
+# A host that shows no box, or stays up after it, is stopped: it has failed the test.
+timeout 30 tail --pid="$host" -f /dev/null || kill "$host"
 wait "$host"
 echo "status: $?" >>"$out"

@@ -1,6 +1,9 @@
 // vantelor-db driven as a user would: through its command line, its output and its
 // exit status.
+#include <algorithm>
+
 #include "apps/tool_run.h"
+#include "support/archive_fixture.h"
 
 namespace {
 
@@ -51,9 +54,9 @@ TEST_F(VantelorDbTest, ErrorsGoToStderrWithAStatus) {
       {"read CIVILAIDANT 99999", 1, "no record 99999 in file CIVILAIDANT"},
       {"read NOFILE 1", 1, "no file named NOFILE"},
       {"select 'SSELECT CIVILAIDANT AVEC 2 = \"X'", 1, "unterminated quote"},
-      {"select", 2, "usage"},
-      {"seed-demo --scale many", 2, "not a number"},
-      {"seed-demo --scale 99999", 1, "out of 0..20000"},
+      {"select", 2, "missing operand"},
+      {"seed-demo --scale many", 2, "not a whole number"},
+      {"seed-demo --scale 99999", 2, "out of range 0..20000"},
       {"import " + Path("missing.jsonl"), 1, "cannot read"},
       {"export NOFILE", 1, "no file named NOFILE"},
   };
@@ -66,6 +69,21 @@ TEST_F(VantelorDbTest, ErrorsGoToStderrWithAStatus) {
   EXPECT_EQ(Db("export CIVILAIDANT").out, "") << "the bad import wrote nothing";
   EXPECT_EQ(Db("seed-demo").status, 0);
   EXPECT_EQ(Db("seed-demo").status, 1) << "seeded once";
+}
+
+// check: one line per fault, the count last, exit 1; a clean archive exits 0.
+TEST_F(VantelorDbTest, CheckListsTheFaultsOfAHandMadeArchive) {
+  ASSERT_EQ(Db("init").status, 0);
+  Write("examples.jsonl", testsupport::ExampleRecords());
+  Write("faults.jsonl", testsupport::SupportFile("archive_faults.jsonl"));
+  ASSERT_EQ(Db("import " + Path("examples.jsonl")).status, 0);
+  EXPECT_EQ(Db("check").out, "2 payslips, 3 index records: no fault found.\n");
+  ASSERT_EQ(Db("import " + Path("faults.jsonl")).status, 0);
+  const Outcome checked = Db("check");
+  EXPECT_EQ(checked.status, 1);
+  EXPECT_EQ(std::count(checked.out.begin(), checked.out.end(), '\n'), 7) << checked.out;
+  EXPECT_NE(checked.out.find("\n6 payslips, 5 index records: 6 faults.\n"), std::string::npos)
+      << checked.out;
 }
 
 }  // namespace

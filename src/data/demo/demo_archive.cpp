@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 
+#include "data/admin_database.h"
 #include "data/archive_files.h"
 #include "data/conversion.h"
 #include "data/demo/names.h"
@@ -14,7 +15,6 @@
 #include "data/error.h"
 #include "data/record_text.h"
 #include "data/request_records.h"
-#include "data/admin_database.h"
 #include "text/text.h"
 
 namespace dba::demo {
