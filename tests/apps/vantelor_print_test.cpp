@@ -71,7 +71,6 @@ TEST_F(VantelorPrintTest, RefusalsAndWrongCommandLinesPrintNothing) {
       {"--caregiver 12 --from 200305 --to 200301", "vantelor-print --help tells how", 2},
       {"--caregiver 12 --from 200301 --to 200312 0001200120030300101",
        "vantelor-print --help tells how", 2},
-      {"--colour red 0001200120030300101", "vantelor-print --help tells how", 2},
   };
   for (const auto& c : cases) {
     const Outcome o = Print(c.arguments);
