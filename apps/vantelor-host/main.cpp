@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "display.h"
 #include "host_options.h"
 #include "startup.h"
 #include "vantelor/qt_embedding.h"
@@ -61,6 +62,10 @@ void CheckScript(const std::string& path) {
 int RunHost(int argc, char** argv, host::HostOptions options) {
   const bool scripted = !options.script.empty();
   if (scripted) CheckScript(options.script);
+  if (!host::HasDisplay())
+    throw std::runtime_error(
+        "no display to show the window on (DISPLAY is not set): start it in a desktop "
+        "session, or give -platform offscreen to run a script without one");
   QApplication app(argc, argv);
   if (auto failure = host::ChooseDatabase(options)) return Fail(*failure, scripted);
 

@@ -79,6 +79,7 @@ TEST_F(CommandLineTest, EveryProgramFollowsTheSameConventions) {
       {host + "--bogus", 2, "unknown option --bogus"},
       {host + "--check-screen", 2, "--check-screen needs --script"},
       {host + "--db $DB --script $DIR", 1, "cannot read the script .*: it is a folder"},
+      {host + "--db $DB", 1, "no display to show the window on"},
       {"$BIN/vantelor-gallery --help", 0, "^usage: vantelor-gallery"},
       {"$BIN/vantelor-gallery --shot", 2, "Missing value after '--shot'"},
   };
