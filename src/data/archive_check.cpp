@@ -21,8 +21,8 @@ Keys KeysOf(AdminDatabase& database, std::string_view file) {
   return keys;
 }
 
-// Each of the two person indexes: its file, whose civil records its keys name, and where
-// a payslip's key holds that person's code.
+// One of the two person indexes: its file, the civil file whose records its keys name, and
+// every entry read from it.
 struct PersonIndex {
   std::string_view file;
   std::string_view civilFile;
