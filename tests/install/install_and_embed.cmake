@@ -45,6 +45,9 @@ foreach(file IN LISTS archives exports)
   file(STRINGS ${file} test_library REGEX "Qt6::Test|Qt6Test")
   expect("NOT;test_library" "${name} names Qt's test library")
 endforeach()
+# The C++ standard the public headers need comes with the package.
+file(READ ${prefix}/lib/cmake/Vantelor/VantelorTargets.cmake targets)
+expect("targets;MATCHES;INTERFACE_COMPILE_FEATURES \"cxx_std_20\"" "C++20 is not exported")
 # Stripped: no debug information left in the libraries.
 foreach(archive IN LISTS archives)
   run(${OBJDUMP} -h ${archive})
