@@ -9,6 +9,8 @@ function(vantelor_library name)
                                             $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>)
   set_property(GLOBAL APPEND PROPERTY VANTELOR_LIBRARIES ${name})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  # The public headers need C++20: an installed library tells its users so.
+  target_compile_features(${name} PUBLIC cxx_std_20)
 endfunction()
 
 # vantelor_support_library(NAME DEPS dep...)

@@ -4,6 +4,7 @@
 #include "component/control_impl.h"
 #include "help/context_ids.h"
 #include "printing/pdf/pdf_print_control.h"
+#include "ui/qt/help_window.h"
 #include "ui/qt/qt_desktop.h"
 #include "ui/qt/render.h"
 
@@ -31,6 +32,8 @@ void UsePdfPrintControl() {
   settings.windows = true;
   printing::pdf::InstallPdfPrintControl(settings);
 }
+
+std::string HelpFilePath() { return ui::qt::FindHelpFile(ui::HelpFile()); }
 
 QWidget* CreateControlWidget(Ctr_Vantelor& control, QWidget* parent) {
   SelectionScreen& screen = Ecran(control);

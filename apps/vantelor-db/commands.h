@@ -1,32 +1,31 @@
 #pragma once
-// The commands of vantelor-db, one function each. Each takes the words after the
-// command name, writes its output to `out`, and throws on failure (dba::Error for
-// data faults, UsageError for a wrong command line).
+// The commands of vantelor-db, one function each (the table in main.cpp gives their
+// operands and options). Each writes its output to `out`, returns the exit status and
+// throws on failure: dba::Error for a data fault, cli::UsageError for a wrong command line.
 
 #include <iosfwd>
-#include <stdexcept>
 #include <string>
-#include <vector>
+
+#include "command_line/command_line.h"
 
 namespace vantelordb {
 
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+using cli::Arguments;
 
-using Arguments = std::vector<std::string>;
+// The database of the command line: --db, else the default database.
+std::string Database(const Arguments& args);
 
-void Init(const std::string& db, const Arguments& args, std::ostream& out);
-void SeedDemo(const std::string& db, const Arguments& args, std::ostream& out);
-void Import(const std::string& db, const Arguments& args, std::ostream& out);
-void Export(const std::string& db, const Arguments& args, std::ostream& out);
-void Select(const std::string& db, const Arguments& args, std::ostream& out);
-void Read(const std::string& db, const Arguments& args, std::ostream& out);
-void Files(const std::string& db, const Arguments& args, std::ostream& out);
-void Reindex(const std::string& db, const Arguments& args, std::ostream& out);
-void GrantClerk(const std::string& db, const Arguments& args, std::ostream& out);
-void Copy(const std::string& db, const Arguments& args, std::ostream& out);
-void Log(const std::string& db, const Arguments& args, std::ostream& out);
+int Init(const Arguments& args, std::ostream& out);
+int SeedDemo(const Arguments& args, std::ostream& out);
+int Import(const Arguments& args, std::ostream& out);
+int Export(const Arguments& args, std::ostream& out);
+int Select(const Arguments& args, std::ostream& out);
+int Read(const Arguments& args, std::ostream& out);
+int Files(const Arguments& args, std::ostream& out);
+int Reindex(const Arguments& args, std::ostream& out);
+int GrantClerk(const Arguments& args, std::ostream& out);
+int Copy(const Arguments& args, std::ostream& out);
+int Check(const Arguments& args, std::ostream& out);
+int Log(const Arguments& args, std::ostream& out);
 
 }  // namespace vantelordb

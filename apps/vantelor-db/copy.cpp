@@ -10,26 +10,11 @@
 
 namespace vantelordb {
 
-namespace {
-
-constexpr const char* kUsage = "usage: vantelor-db copy --to NAME [--replace]";
-
-}  // namespace
-
-void Copy(const std::string& db, const Arguments& args, std::ostream& out) {
-  std::string to;
-  bool replace = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--replace") {
-      replace = true;
-    } else if (args[i] == "--to" && i + 1 < args.size() && to.empty()) {
-      to = args[++i];
-    } else {
-      throw UsageError(kUsage);
-    }
-  }
-  if (to.empty()) throw UsageError(kUsage);
-  auto source = dba::OpenNamedDatabase(db, dba::OpenMode::kExisting);
+int Copy(const Arguments& args, std::ostream& out) {
+  if (!args.Has("to")) throw cli::UsageError("copy needs --to NAME");
+  const std::string to = args.Value("to");
+  const bool replace = args.Has("replace");
+  auto source = dba::OpenNamedDatabase(Database(args), dba::OpenMode::kExisting);
   auto target = dba::OpenNamedDatabase(to, dba::OpenMode::kCreate);
   const bool terminal = StderrIsTerminal();
   const auto start = std::chrono::steady_clock::now();
@@ -48,6 +33,7 @@ void Copy(const std::string& db, const Arguments& args, std::ostream& out) {
   out << "Copied " << summary.records << " records of " << summary.files << " files from "
       << source->DisplayName() << " to " << target->DisplayName() << " ("
       << static_cast<int>(seconds * 10) / 10.0 << " s).\n";
+  return 0;
 }
 
 }  // namespace vantelordb

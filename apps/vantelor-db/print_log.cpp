@@ -9,8 +9,6 @@
 namespace vantelordb {
 namespace {
 
-constexpr const char* kUsage = "usage: vantelor-db log [--from YYYY-MM-DD] [--user NAME]";
-
 struct LogFilter {
   std::string from;  // "YYYY-MM-DD"; "" = from the start
   std::string user;  // in capitals; "" = everybody
@@ -24,16 +22,10 @@ bool IsDate(const std::string& d) {
 
 LogFilter ParseFilter(const Arguments& args) {
   LogFilter filter;
-  for (std::size_t i = 0; i < args.size(); i += 2) {
-    if (i + 1 >= args.size()) throw UsageError(kUsage);
-    if (args[i] == "--from" && IsDate(args[i + 1])) {
-      filter.from = args[i + 1];
-    } else if (args[i] == "--user") {
-      filter.user = text::Upper(args[i + 1]);
-    } else {
-      throw UsageError(kUsage);
-    }
-  }
+  filter.from = args.Value("from");
+  if (!filter.from.empty() && !IsDate(filter.from))
+    throw cli::UsageError("--from wants a date YYYY-MM-DD, not \"" + filter.from + "\"");
+  filter.user = text::Upper(args.Value("user"));
   return filter;
 }
 
@@ -46,9 +38,9 @@ bool Matches(const printing::PrintLogRecord& r, const LogFilter& filter) {
 
 }  // namespace
 
-void Log(const std::string& db, const Arguments& args, std::ostream& out) {
+int Log(const Arguments& args, std::ostream& out) {
   const LogFilter filter = ParseFilter(args);
-  auto database = dba::OpenNamedDatabase(db, dba::OpenMode::kExisting);
+  auto database = dba::OpenNamedDatabase(Database(args), dba::OpenMode::kExisting);
   out << "time\tuser\tlogin\toutcome\tdestination\tpayslips\n";
   for (const printing::PrintLogRecord& r : printing::ReadPrintLog(*database)) {
     if (!Matches(r, filter)) continue;
@@ -57,6 +49,7 @@ void Log(const std::string& db, const Arguments& args, std::ostream& out) {
     for (std::size_t i = 0; i < r.keys.size(); ++i) out << (i ? " " : "") << r.keys[i];
     out << '\n';
   }
+  return 0;
 }
 
 }  // namespace vantelordb

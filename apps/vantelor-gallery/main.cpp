@@ -5,13 +5,14 @@
 //   vantelor-gallery --check-screen       ... comparing the screen with the model after each line
 //   vantelor-gallery --shot FILE.png      saves a picture of it (after the script, if any)
 //
-// Qt's own options (-platform offscreen, ...) come first. Exit status: 0 done, 1 the
-// script stopped (the reason on stderr), 2 bad arguments or a file that cannot be used.
+// -platform NAME chooses Qt's platform. Exit status: 0 done, 1 the script stopped (the
+// reason on stderr) or a file could not be used, 2 a wrong command line.
 
 #include <QApplication>
 #include <iostream>
 #include <string>
 
+#include "command_line/command_line.h"
 #include "gallery.h"
 #include "ui/qt/qt_desktop.h"
 #include "ui/qt/render.h"
@@ -25,30 +26,8 @@ struct Options {
   bool check_screen = false;
 };
 
-bool Parse(const QStringList& args, Options& options) {
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    const QString& arg = args[i];
-    if (arg == "--check-screen") {
-      options.check_screen = true;
-    } else if ((arg == "--script" || arg == "--shot") && i + 1 < args.size()) {
-      (arg == "--script" ? options.script : options.shot) = args[++i].toStdString();
-    } else {
-      std::cerr << "unknown argument: " << arg.toStdString() << '\n';
-      return false;
-    }
-  }
-  return true;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunGallery(int argc, char** argv, const Options& options) {
   QApplication app(argc, argv);
-  Options options;
-  if (!Parse(QApplication::arguments(), options)) {
-    std::cerr << "usage: vantelor-gallery [--script FILE [--check-screen]] [--shot FILE.png]\n";
-    return 2;
-  }
   ui::qt::QtDesktop desktop;
   ui::ScopedDesktop installed(desktop);
   ui::GalleryForm gallery;
@@ -59,10 +38,8 @@ int main(int argc, char** argv) {
 
   if (!options.script.empty()) {
     std::string script;
-    if (!ui::ReadScriptFile(options.script, script)) {
-      std::cerr << "cannot read " << options.script << '\n';
-      return 2;
-    }
+    if (!ui::ReadScriptFile(options.script, script))
+      throw std::runtime_error("cannot read " + options.script);
     const ui::ScriptResult result =
         ui::qt::RunScript(gallery, script, std::cout, {options.check_screen});
     if (!result.ok) {
@@ -70,9 +47,33 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (!options.shot.empty() && !ui::qt::SaveScreenshot(*window, options.shot)) {
-    std::cerr << "cannot write " << options.shot << '\n';
-    return 2;
-  }
+  if (!options.shot.empty() && !ui::qt::SaveScreenshot(*window, options.shot))
+    throw std::runtime_error("cannot write " + options.shot);
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const cli::Program program{
+      "vantelor-gallery",
+      "The toolkit's gallery window, one control of each kind.",
+      {{"script", "FILE", "run an automation script against it, then quit"},
+       {"check-screen", "", "with --script: compare the screen with the model after each line"},
+       {"shot", "FILE.png", "save a picture of it (after the script, if any)"},
+       {"platform", "NAME", "Qt's platform (xcb, offscreen, ...)"}},
+      {{"",
+        "",
+        0,
+        0,
+        "",
+        {},
+        [&](const cli::Arguments& args, std::ostream&) {
+          if (args.Has("platform")) qputenv("QT_QPA_PLATFORM", args.Value("platform").c_str());
+          return RunGallery(argc, argv,
+                            {args.Value("script"), args.Value("shot"), args.Has("check-screen")});
+        }}},
+      "Exit status: 0 done, 1 the script stopped or a file could not be used, 2 a wrong "
+      "command line."};
+  return cli::Run(program, argc, argv);
 }

@@ -1,41 +1,29 @@
 #include "host_options.h"
 
-#include <cstdlib>
-#include <map>
-
 namespace host {
 
-bool ParseOptions(const QStringList& args, HostOptions& options, std::string& error) {
-  const std::map<QString, std::string*> valued = {{"--db", &options.db},
-                                                  {"--user", &options.user},
-                                                  {"--caregiver", &options.caregiver},
-                                                  {"--script", &options.script}};
-  for (qsizetype i = 1; i < args.size(); ++i) {
-    if (args[i] == "--check-screen") {
-      options.check_screen = true;
-      continue;
-    }
-    const auto option = valued.find(args[i]);
-    if (option == valued.end()) {
-      error = "unknown option: " + args[i].toStdString();
-      return false;
-    }
-    if (i + 1 >= args.size()) {
-      error = args[i].toStdString() + " needs a value";
-      return false;
-    }
-    *option->second = args[++i].toStdString();
-  }
-  return true;
+std::vector<cli::Option> OptionTable() {
+  cli::Option db = cli::DatabaseOption();
+  db.help =
+      "the archive: a SQLite file or a postgresql:// URI (default: $VANTELOR_DB, else "
+      "the demo database, made when missing)";
+  return {db,
+          {"user", "NAME", "whose rights apply (default: the login name)"},
+          {"caregiver", "CODE", "a caregiver preselected (W_CodeAidant)"},
+          {"script", "FILE", "run an automation script against the control, then exit"},
+          {"check-screen", "", "with --script: compare the screen with the model after each line"},
+          {"platform", "NAME", "Qt's platform (xcb, wayland, offscreen, vnc, ...)"}};
 }
 
-std::string DefaultDatabase() {
-  if (const char* db = std::getenv("VANTELOR_DB"); db && *db) return db;
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
-    return std::string(data) + "/vantelor/demo.db";
-  }
-  const char* home = std::getenv("HOME");
-  return std::string(home ? home : ".") + "/.local/share/vantelor/demo.db";
+HostOptions ReadOptions(const cli::Arguments& args) {
+  HostOptions o;
+  o.db = args.Value("db");
+  o.user = args.Value("user");
+  o.caregiver = args.Value("caregiver");
+  o.script = args.Value("script");
+  o.check_screen = args.Has("check-screen");
+  if (o.check_screen && o.script.empty()) throw cli::UsageError("--check-screen needs --script");
+  return o;
 }
 
 }  // namespace host

@@ -1,8 +1,10 @@
 #pragma once
-// The command line of vantelor-host (after Qt has taken its own options).
+// The command line of vantelor-host: its options (cli table) and what a run needs.
 
-#include <QStringList>
 #include <string>
+#include <vector>
+
+#include "command_line/command_line.h"
 
 namespace host {
 
@@ -14,15 +16,8 @@ struct HostOptions {
   bool check_screen = false;  // the script compares the screen with the model after each line
 };
 
-inline constexpr const char* kUsage =
-    "usage: vantelor-host [-platform NAME] [--db NAME] [--user NAME] [--caregiver CODE] "
-    "[--script FILE [--check-screen]]";
-
-// False, with the reason in `error`, for an unknown option or one without its value.
-bool ParseOptions(const QStringList& args, HostOptions& options, std::string& error);
-
-// The demo database: $VANTELOR_DB, else $XDG_DATA_HOME/vantelor/demo.db, else
-// ~/.local/share/vantelor/demo.db.
-std::string DefaultDatabase();
+// The options, Qt's -platform among them (Qt reads it again when the application starts).
+std::vector<cli::Option> OptionTable();
+HostOptions ReadOptions(const cli::Arguments& args);
 
 }  // namespace host

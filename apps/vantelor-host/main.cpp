@@ -1,27 +1,24 @@
 // vantelor-host: a host window that holds the control, as the payroll application does.
 //
-//   vantelor-host [-platform NAME] [--db NAME] [--user NAME] [--caregiver CODE]
-//                 [--script FILE [--check-screen]]
-//
 // It creates the control, hands it the database client, the database and the rights of
 // the user, presets the caregiver code when one is given, calls Init and shows the
 // control; it closes when the control closes its window ("Sortir") and then writes
 // W_Sortir. With --script it runs the automation script against the control instead of
 // waiting for the user, writes its result and exits with it; --check-screen compares what
 // the windows show with the control's state after every line. Errors that reach the host
-// are shown in a critical message box (on stderr while a script runs).
-//
-// Exit status: 0 done (or the script passed), 1 the script stopped, 2 bad arguments, a
-// file that cannot be used, or an Init that failed while a script was to run.
+// are shown in a critical message box (on stderr while a script runs). A start-up that
+// fails is told in a French message box (on stderr while a script runs) and ends the run.
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
-#include <stdexcept>
 
+#include "display.h"
 #include "host_options.h"
-#include "vantelor/demo.h"
+#include "startup.h"
 #include "vantelor/qt_embedding.h"
 #include "vantelor/script.h"
 #include "vantelor/vantelor.h"
@@ -42,66 +39,35 @@ void ShowError(const std::string& where, const std::string& message) {
                         QString::fromStdString(message + "\n(" + where + ")"));
 }
 
-// A start-up failure, said to the user in French; `detail` is the library's own account.
-struct StartupError : std::runtime_error {
-  StartupError(const std::string& text, std::string detail)
-      : std::runtime_error(text), detail(std::move(detail)) {}
-  std::string detail;
-};
-
-vantelor::DatabaseRef OpenArchive(const vantelor::ClientRef& client, const std::string& path) {
-  try {
-    return vantelor::OpenDatabase(client, path);
-  } catch (const std::exception& e) {
-    throw StartupError("La base de données " + path + " ne peut pas être ouverte.", e.what());
+// Told like the screens' own messages (critical icon, their title), the library's account
+// behind the details button; always on stderr too. Returns the exit status.
+int Fail(const host::StartupFailure& failure, bool scripted) {
+  std::cerr << "vantelor-host: " << failure.text << " (" << failure.detail << ")\n";
+  if (!scripted) {
+    QMessageBox box(QMessageBox::Critical, "Message KALVENOR", QString::fromStdString(failure.text),
+                    QMessageBox::Ok);
+    box.setDetailedText(QString::fromStdString(failure.detail));
+    box.exec();
   }
+  return 1;
 }
 
-// The host's part of the calling order: objects, optional preset, Init.
-void StartControl(vantelor::Ctr_Vantelor& control, const host::HostOptions& options) {
-  vantelor::ClientRef client = vantelor::NewClient();
-  vantelor::DatabaseRef database = OpenArchive(client, options.db);
-  std::string user;
-  try {
-    user = vantelor::UserForRights(database, options.user);
-  } catch (const std::exception& e) {
-    throw StartupError(e.what(), "--user " + options.user);
-  }
-  vantelor::RightsRef rights = vantelor::RightsForUser(database, user);
-  control.put_TheClient(client);
-  control.put_TheDatabase(database);
-  control.put_DroitsUtilisateur(rights);
-  if (!options.caregiver.empty()) control.put_W_CodeAidant(options.caregiver);
-  control.Init();
+// A script that cannot be read stops the run before anything is shown.
+void CheckScript(const std::string& path) {
+  if (std::filesystem::is_directory(path))
+    throw std::runtime_error("cannot read the script " + path + ": it is a folder");
+  if (!std::ifstream(path)) throw std::runtime_error("cannot read the script " + path);
 }
 
-int RunScript(vantelor::Ctr_Vantelor& control, const host::HostOptions& options) {
-  const vantelor::ScriptOutcome outcome =
-      vantelor::RunScriptFile(control, options.script, std::cout, options.check_screen);
-  std::cout << options.script << ": " << outcome.report << '\n';
-  return outcome.ok ? 0 : 1;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  host::HostOptions options;
-  std::string error;
-  if (!host::ParseOptions(QApplication::arguments(), options, error)) {
-    std::cerr << error << '\n' << host::kUsage << '\n';
-    return 2;
-  }
+int RunHost(int argc, char** argv, host::HostOptions options) {
   const bool scripted = !options.script.empty();
-  try {
-    if (options.db.empty()) {
-      options.db = host::DefaultDatabase();
-      vantelor::EnsureDemoDatabase(options.db, vantelor::LoginName());
-    }
-  } catch (const std::exception& e) {
-    std::cerr << "cannot create the demo database " << options.db << ": " << e.what() << '\n';
-    return 2;
-  }
+  if (scripted) CheckScript(options.script);
+  if (!host::HasDisplay())
+    throw std::runtime_error(
+        "no display to show the window on (DISPLAY is not set): start it in a desktop "
+        "session, or give -platform offscreen to run a script without one");
+  QApplication app(argc, argv);
+  if (auto failure = host::ChooseDatabase(options)) return Fail(*failure, scripted);
 
   HostWindow window;
   window.setWindowTitle("Vantelor – Bulletins de paie archivés");
@@ -109,24 +75,45 @@ int main(int argc, char** argv) {
   desktop.SetErrorHandler(ShowError);
   vantelor::UsePdfPrintControl();
   vantelor::Ctr_Vantelor control;
-  try {
-    StartControl(control, options);
-  } catch (const StartupError& e) {
-    std::cerr << e.what() << " (" << e.detail << ")\n";
-    if (scripted) return 2;
-    QMessageBox::critical(nullptr, "Vantelor", QString::fromStdString(e.what()));
-  } catch (const std::exception& e) {
-    if (scripted) {
-      std::cerr << "cannot start the control: " << e.what() << '\n';
-      return 2;
-    }
-    ShowError("Init", e.what());
-  }
+  if (auto failure = host::StartControl(control, options)) return Fail(*failure, scripted);
   QWidget* area = vantelor::CreateControlWidget(control, &window);
   window.setFixedSize(area->size());
   window.show();
 
-  const int status = scripted ? RunScript(control, options) : QApplication::exec();
+  int status = 0;
+  if (scripted) {
+    const vantelor::ScriptOutcome outcome =
+        vantelor::RunScriptFile(control, options.script, std::cout, options.check_screen);
+    std::cout << options.script << ": " << outcome.report << '\n';
+    status = outcome.ok ? 0 : 1;
+  } else {
+    status = QApplication::exec();
+  }
   std::cout << "W_Sortir: " << (control.get_W_Sortir() ? "true" : "false") << '\n';
   return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const cli::Program program{
+      "vantelor-host",
+      "The host window of the Vantelor control, on the archive named by --db, with the rights\n"
+      "of --user (-platform NAME, with one dash, as every Qt program takes it).",
+      host::OptionTable(),
+      {{"",
+        "",
+        0,
+        0,
+        "",
+        {},
+        [&](const cli::Arguments& args, std::ostream&) {
+          const host::HostOptions options = host::ReadOptions(args);
+          // Qt reads -platform NAME itself; the other spellings reach it this way.
+          if (args.Has("platform")) qputenv("QT_QPA_PLATFORM", args.Value("platform").c_str());
+          return RunHost(argc, argv, options);
+        }}},
+      "Exit status: 0 done (or the script passed), 1 the script stopped or the start-up failed\n"
+      "(a database, the help file or the user's rights), 2 a wrong command line."};
+  return cli::Run(program, argc, argv);
 }

@@ -1,6 +1,6 @@
 // vantelor-print: archived payslips printed from the command line, through the same print
 // control and the same print-request protocol as the screens (the TEMPO record, the print
-// log), for the payslips the user may see. See kUsage (options.cpp).
+// log), for the payslips the user may see. The command line: options.cpp and main() below.
 #include <QGuiApplication>
 
 #include <filesystem>
@@ -65,25 +65,28 @@ int Run(const Options& o) {
 
 int main(int argc, char** argv) {
   using namespace vantelorprint;
-  const std::vector<std::string> words(argv + 1, argv + argc);
-  if (words.empty() || words[0] == "--help" || words[0] == "-h") {
-    std::cerr << kUsage;
-    return words.empty() ? 2 : 0;
-  }
-  Options options;
-  try {
-    options = ParseOptions(words);
-  } catch (const UsageError& e) {
-    std::cerr << "vantelor-print: " << e.what() << "\n" << kUsage;
-    return 2;
-  }
-  // Text needs a Qt application for its fonts, not a screen.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  try {
-    return Run(options);
-  } catch (const std::exception& e) {
-    std::cerr << "vantelor-print: " << e.what() << "\n";
-    return 1;
-  }
+  const cli::Program program{
+      "vantelor-print",
+      "Prints archived payslips as the printed form into FILE.pdf (and to the CUPS destination\n"
+      "DEST, or $VANTELOR_PRINTER, when one is given), for the payslips the user may see: the KEYs given, or every\n"
+      "payslip of --caregiver from --from to --to. Every request is written to the print\n"
+      "log first.",
+      OptionTable(),
+      {{"",
+        "[KEY ...]",
+        0,
+        -1,
+        "",
+        {},
+        [&](const cli::Arguments& args, std::ostream&) {
+          const Options options = ReadOptions(args);
+          // Text needs a Qt application for its fonts, not a screen.
+          if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+          QGuiApplication app(argc, argv);
+          return Run(options);
+        }}},
+      "Exit status: 0 printed, 1 a failure or a refusal, 2 a wrong command line, 3 printed but\n"
+      "some payslips missing or unreadable (their pages say so)."};
+  return cli::Run(program, argc, argv);
 }

@@ -1,22 +1,8 @@
 #include "options.h"
 
 #include <algorithm>
-#include <map>
 
 namespace vantelorprint {
-
-const char* const kUsage =
-    "usage: vantelor-print --db PATH --out FILE.pdf [--force] [--preprinted] [--user NAME]\n"
-    "                      [--printer DEST] KEY...\n"
-    "       vantelor-print --db PATH --out FILE.pdf [--force] [--preprinted] [--user NAME]\n"
-    "                      [--printer DEST] --caregiver CODE --from YYYYMM --to YYYYMM\n"
-    "Prints archived payslips as the printed form into FILE.pdf (and to the CUPS\n"
-    "destination DEST, or VANTELOR_PRINTER, when one is given), for the payslips that\n"
-    "the user may see. FILE.pdf is a new file, readable by its owner only; --force lets\n"
-    "it replace an existing regular file (never a link, a device or the database).\n"
-    "--user NAME: whose rights apply; only the login's own name, unless the login's rights\n"
-    "allow every access code. Exit status: 0 printed, 1 failure or refusal, 2 wrong\n"
-    "command line, 3 printed but some payslips missing or unreadable (their pages say so).\n";
 
 namespace {
 
@@ -36,8 +22,9 @@ std::string PersonCode(const std::string& code) {
   return code;
 }
 
+using cli::UsageError;
+
 void Check(const Options& o) {
-  if (o.db.empty()) throw UsageError("--db PATH is required");
   if (o.out.empty()) throw UsageError("--out FILE.pdf is required");
   const bool byPerson = !o.caregiver.empty() || !o.from.empty() || !o.to.empty();
   if (byPerson && !o.keys.empty()) throw UsageError("give either keys or --caregiver, not both");
@@ -54,32 +41,34 @@ void Check(const Options& o) {
 
 }  // namespace
 
-Options ParseOptions(const std::vector<std::string>& words) {
-  static const std::map<std::string, std::string Options::*> kValued = {
-      {"--db", &Options::db},
-      {"--out", &Options::out},
-      {"--user", &Options::user},
-      {"--printer", &Options::printer},
-      {"--caregiver", &Options::caregiver},
-      {"--from", &Options::from},
-      {"--to", &Options::to}};
+std::vector<cli::Option> OptionTable() {
+  return {cli::DatabaseOption(),
+          {"out", "FILE.pdf", "the PDF file to write (required): a new file, readable by its owner only"},
+          {"force", "", "let --out replace an existing regular file (never a link, a device or the database)"},
+          {"preprinted", "", "only the data, for pre-printed stationery"},
+          {"user", "NAME",
+            "whose rights decide what may be printed (default: the login name); another "
+            "name only when the login's own rights allow every access code"},
+          {"printer", "DEST",
+           "also send the PDF to this CUPS destination (default: "
+           "$VANTELOR_PRINTER, else none)"},
+          {"caregiver", "CODE", "every payslip of this caregiver from --from to --to"},
+          {"from", "YYYYMM", "the first month, with --caregiver"},
+          {"to", "YYYYMM", "the last month, with --caregiver"}};
+}
+
+Options ReadOptions(const cli::Arguments& args) {
   Options o;
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string& w = words[i];
-    if (const auto valued = kValued.find(w); valued != kValued.end()) {
-      if (i + 1 >= words.size()) throw UsageError(w + " needs a value");
-      o.*(valued->second) = words[++i];
-    } else if (w == "--preprinted") {
-      o.preprinted = true;
-    } else if (w == "--force") {
-      o.force = true;
-    } else if (w.starts_with("--")) {
-      throw UsageError("unknown option " + w);
-    } else {
-      o.keys.push_back(w);
-    }
-  }
-  o.caregiver = PersonCode(o.caregiver);
+  o.db = args.Value("db", cli::DefaultDatabase());
+  o.out = args.Value("out");
+  o.preprinted = args.Has("preprinted");
+  o.force = args.Has("force");
+  o.user = args.Value("user");
+  o.printer = args.Value("printer");
+  o.caregiver = PersonCode(args.Value("caregiver"));
+  o.from = args.Value("from");
+  o.to = args.Value("to");
+  o.keys = args.Operands();
   Check(o);
   return o;
 }

@@ -1,20 +1,15 @@
 #pragma once
-// The command line of vantelor-print.
+// The command line of vantelor-print: its table (kProgram's options) and what a run needs.
 
-#include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "command_line/command_line.h"
+
 namespace vantelorprint {
 
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 struct Options {
-  std::string db;
+  std::string db;  // --db, else the default database
   std::string out;
   bool preprinted = false;
   bool force = false;   // --out may replace an existing regular file
@@ -25,9 +20,9 @@ struct Options {
   std::string from, to;   // YYYYMM
 };
 
-extern const char* const kUsage;
-
-// Throws UsageError saying what is wrong.
-Options ParseOptions(const std::vector<std::string>& words);
+// The options of vantelor-print, for its cli::Program.
+std::vector<cli::Option> OptionTable();
+// What the command line asks for; cli::UsageError saying what is wrong.
+Options ReadOptions(const cli::Arguments& args);
 
 }  // namespace vantelorprint

@@ -36,6 +36,10 @@ DatabaseRef OpenDatabase(const ClientRef& client, const std::string& name);
 // user sees the persons whose access codes the record USER*PALIMOR lists ("*" = all),
 // and nobody without such a record.
 RightsRef RightsForUser(const DatabaseRef& database, const std::string& userName);
+// Whether DROITS gives `userName` any access code for this component (the record
+// USER*PALIMOR with at least one value): a user without one would see nobody, and a host
+// may refuse to start for them. Throws when DROITS cannot be read.
+bool HasRights(const DatabaseRef& database, const std::string& userName);
 // The login name of the user running the process, whole.
 std::string LoginName();
 // The user whose rights apply when `requested` is asked for (a host's or a tool's --user):

@@ -50,6 +50,11 @@ class QtDesktop {
 // Without it, a print request is refused with an error.
 void UsePdfPrintControl();
 
+// The help file the control's help window will show: Vantelor.HLP beside the program file,
+// else in ../share/vantelor/ from there (an installed layout); "" when there is none. A host
+// may refuse to start without it. Valid once a control has been created.
+std::string HelpFilePath();
+
 // The control's own window drawn inside `parent` (which owns the widget), at its designed
 // size. The control must outlive the widget's use.
 QWidget* CreateControlWidget(Ctr_Vantelor& control, QWidget* parent);

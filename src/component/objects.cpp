@@ -21,6 +21,10 @@ RightsRef RightsForUser(const DatabaseRef& database, const std::string& userName
   return std::make_shared<rights::StoredUserRights>(database, userName);
 }
 
+bool HasRights(const DatabaseRef& database, const std::string& userName) {
+  return !rights::StoredUserRights(database, userName).AccessCodesOf(kFonctionPalimor).empty();
+}
+
 std::string LoginName() { return Lire_NomUtilisateur(); }
 
 std::string UserForRights(const DatabaseRef& database, const std::string& requested) {

@@ -27,6 +27,10 @@ StoredUserRights::StoredUserRights(std::shared_ptr<dba::Database> db, std::strin
 std::string StoredUserRights::UserName() const { return text::Upper(user_); }
 
 std::shared_ptr<FunctionAccess> StoredUserRights::FunctionRights(const std::string& functionCode) {
+  return std::make_shared<AccessCodes>(AccessCodesOf(functionCode));
+}
+
+std::vector<std::string> StoredUserRights::AccessCodesOf(const std::string& functionCode) const {
   std::vector<std::string> codes;
   if (!text::Trim(user_).empty()) {
     const std::optional<dba::Record> record =
@@ -38,7 +42,7 @@ std::shared_ptr<FunctionAccess> StoredUserRights::FunctionRights(const std::stri
       }
     }
   }
-  return std::make_shared<AccessCodes>(std::move(codes));
+  return codes;
 }
 
 }  // namespace rights

@@ -39,6 +39,8 @@ class StoredUserRights : public UserRights {
   std::shared_ptr<FunctionAccess> FunctionRights(const std::string& functionCode) override;
   // The name given, in capitals, as DROITS keys it.
   std::string UserName() const override;
+  // The access codes those rights allow (empty values left out); empty: nobody.
+  std::vector<std::string> AccessCodesOf(const std::string& functionCode) const;
 
  private:
   std::shared_ptr<dba::Database> db_;

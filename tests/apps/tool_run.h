@@ -34,13 +34,18 @@ class ToolTest : public ::testing::Test {
     std::ifstream in(Path(name));
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
-  // Runs `prefix` apps/<tool> `arguments` (already quoted for the shell).
-  Outcome Run(const std::string& prefix, const char* tool, const std::string& arguments) const {
+  static std::string ToolPath(const std::string& tool) {
     const char* build = std::getenv("VANTELOR_BUILD_DIR");
-    const std::string command = prefix + std::string(build ? build : VANTELOR_TEST_BUILD_DIR) +
-                                "/apps/" + tool + " " + arguments + " >" + Path("stdout") + " 2>" +
-                                Path("stderr");
-    const int status = std::system(command.c_str());
+    return std::string(build ? build : VANTELOR_TEST_BUILD_DIR) + "/apps/" + tool;
+  }
+  // Runs `prefix` apps/<tool> `arguments` (already quoted for the shell).
+  Outcome Run(const std::string& prefix, const std::string& tool,
+              const std::string& arguments) const {
+    return RunCommand(prefix + ToolPath(tool) + " " + arguments);
+  }
+  Outcome RunCommand(const std::string& command) const {
+    const int status =
+        std::system((command + " >" + Path("stdout") + " 2>" + Path("stderr")).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp("stdout"), Slurp("stderr")};
   }
 

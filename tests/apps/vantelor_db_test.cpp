@@ -1,6 +1,9 @@
 // vantelor-db driven as a user would: through its command line, its output and its
 // exit status.
+#include <algorithm>
+
 #include "apps/tool_run.h"
+#include "support/archive_fixture.h"
 
 namespace {
 
@@ -45,15 +48,11 @@ TEST_F(VantelorDbTest, ErrorsGoToStderrWithAStatus) {
     std::string message;
   } cases[] = {
       {"files", 1, "no such file"},  // before init: no database is made
-      {"frobnicate", 2, "unknown command frobnicate"},
       {"init", 0, ""},
       {"import " + Path("bad.jsonl"), 1, "line 2: no \"attributes\""},
       {"read CIVILAIDANT 99999", 1, "no record 99999 in file CIVILAIDANT"},
       {"read NOFILE 1", 1, "no file named NOFILE"},
       {"select 'SSELECT CIVILAIDANT AVEC 2 = \"X'", 1, "unterminated quote"},
-      {"select", 2, "usage"},
-      {"seed-demo --scale many", 2, "not a number"},
-      {"seed-demo --scale 99999", 1, "out of 0..20000"},
       {"import " + Path("missing.jsonl"), 1, "cannot read"},
       {"export NOFILE", 1, "no file named NOFILE"},
   };
@@ -66,6 +65,18 @@ TEST_F(VantelorDbTest, ErrorsGoToStderrWithAStatus) {
   EXPECT_EQ(Db("export CIVILAIDANT").out, "") << "the bad import wrote nothing";
   EXPECT_EQ(Db("seed-demo").status, 0);
   EXPECT_EQ(Db("seed-demo").status, 1) << "seeded once";
+}
+
+// check: one line per fault, then their count, exit 1 (a clean archive: the command-line test).
+TEST_F(VantelorDbTest, CheckListsTheFaultsOfAHandMadeArchive) {
+  Write("in.jsonl",
+        testsupport::ExampleRecords() + testsupport::SupportFile("archive_faults.jsonl"));
+  ASSERT_EQ(Db("init").status, 0);
+  ASSERT_EQ(Db("import " + Path("in.jsonl")).status, 0);
+  const Outcome checked = Db("check");
+  EXPECT_EQ(checked.status, 1);
+  EXPECT_EQ(std::count(checked.out.begin(), checked.out.end(), '\n'), 8) << checked.out;
+  EXPECT_NE(checked.out.find("\n6 payslips, 5 index records: 7 faults.\n"), std::string::npos);
 }
 
 }  // namespace

@@ -32,14 +32,18 @@ inline std::string SourceDir() {
   return dir ? dir : VANTELOR_TEST_SOURCE_DIR;
 }
 
-inline std::string ExampleRecords() {
-  const std::string path = SourceDir() + "/tests/support/examples.jsonl";
+// The text of tests/support/`name`: examples.jsonl, archive_faults.jsonl (one of each fault
+// `vantelor-db check` finds, over the examples).
+inline std::string SupportFile(const std::string& name) {
+  const std::string path = SourceDir() + "/tests/support/" + name;
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read " + path);
   std::ostringstream content;
   content << in.rdbuf();
   return content.str();
 }
+
+inline std::string ExampleRecords() { return SupportFile("examples.jsonl"); }
 
 inline std::shared_ptr<dba::SqliteDatabase> ExampleArchive() {
   return ArchiveWith(ExampleRecords());

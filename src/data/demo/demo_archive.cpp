@@ -211,8 +211,9 @@ DemoSummary Seeder::Run(const DemoProgress& progress) {
 
 DemoSummary SeedDemoArchive(AdminDatabase& database, const DemoOptions& options,
                             const DemoProgress& progress) {
-  if (options.scale < 0 || options.scale > 20000)
-    throw Error(kBadArgument, "scale " + std::to_string(options.scale) + " is out of 0..20000");
+  if (options.scale < 0 || options.scale > kMaxScale)
+    throw Error(kBadArgument, "scale " + std::to_string(options.scale) + " is out of 0.." +
+                                  std::to_string(kMaxScale));
   for (std::string_view file : files::kAll)
     if (!database.HasFile(file))
       throw Error(kFileNotFound, "no file " + std::string(file) + ": run init first");

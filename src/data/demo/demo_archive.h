@@ -21,6 +21,9 @@ class AdminDatabase;
 
 namespace demo {
 
+// The largest scale SeedDemoArchive takes.
+inline constexpr int kMaxScale = 20000;
+
 struct DemoOptions {
   int scale = 0;  // 0 = the demo archive
   std::uint64_t seed = 1;

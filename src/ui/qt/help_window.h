@@ -1,13 +1,17 @@
 #pragma once
 // The help window: an HTML help file shown in a browser window, at the anchor of a context
 // number or at its top for the contents. A help file named *.HLP that does not exist is
-// looked for as *.html beside it. A missing file is said in the window itself.
+// looked for as *.html beside it, then both in ../share/vantelor/ from its folder (where an
+// install puts it, the programs being in bin/). A missing file is said in the window itself.
 
 #include <QTextBrowser>
 #include <memory>
 #include <string>
 
 namespace ui::qt {
+
+// The file the help window shows for the help-file setting `file`; "" when none is found.
+std::string FindHelpFile(const std::string& file);
 
 class HelpWindow {
  public:

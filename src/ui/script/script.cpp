@@ -1,6 +1,8 @@
 #include "ui/script/script.h"
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -74,12 +76,14 @@ void ScriptRunner::Fail(int line, std::string message) {
 }
 
 bool ReadScriptFile(const std::string& path, std::string& text) {
+  // A folder opens as a stream on some systems and reads as nothing: an empty script that
+  // would pass.
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  text = content.str();
-  return true;
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
 }
 
 }  // namespace ui
