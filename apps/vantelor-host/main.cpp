@@ -11,13 +11,15 @@
 // the windows show with the control's state after every line. Errors that reach the host
 // are shown in a critical message box (on stderr while a script runs).
 //
-// Exit status: 0 done (or the script passed), 1 the script stopped, 2 bad arguments, a
-// file that cannot be used, or an Init that failed while a script was to run.
+// Exit status: 0 done (or the script passed), 1 the script stopped (or a message box came
+// up before it could run, its text written), 2 bad arguments, a file that cannot be used,
+// or an Init that failed while a script was to run.
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 
 #include "host_options.h"
@@ -104,6 +106,8 @@ int main(int argc, char** argv) {
   desktop.SetErrorHandler(ShowError);
   vantelor::UsePdfPrintControl();
   vantelor::Ctr_Vantelor control;
+  std::optional<vantelor::ScriptedStart> start;  // no box may wait for an answer unseen
+  if (scripted) start.emplace();
   try {
     StartControl(control, options);
   } catch (const StartupError& e) {
@@ -117,6 +121,11 @@ int main(int argc, char** argv) {
     }
     ShowError("Init", e.what());
   }
+  if (start && !start->Failure().empty()) {
+    std::cout << options.script << ": start-up: " << start->Failure() << '\n';
+    return 1;
+  }
+  start.reset();
   QWidget* area = vantelor::CreateControlWidget(control, &window);
   window.setFixedSize(area->size());
   window.show();
