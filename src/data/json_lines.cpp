@@ -118,7 +118,8 @@ class Importer {
     std::optional<JsonRecord> r = ReadLine(line, number, latin1_);
     if (!r) return;
     try {
-      if (!database_.HasFile(r->file)) throw Error(kFileNotFound, "no file named " + r->file);
+      if (!database_.HasFile(r->file))
+        throw Error(kFileNotFound, "no file named " + text::Excerpt(r->file, 100));
       database_.Write(r->file, r->key, r->text);
     } catch (const Error& e) {
       throw Error(e.code(), "line " + std::to_string(number) + ": " + e.what());

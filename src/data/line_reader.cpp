@@ -21,6 +21,7 @@ bool LineReader::Next(std::string_view& line) {
       try {
         Fill();
       } catch (const Error& e) {
+        if (number_ == 0) throw;
         throw Error(e.code(),
                     std::string(e.what()) + " (after line " + std::to_string(number_) + ")");
       }

@@ -35,6 +35,19 @@ for db in a.db shared/a.db mine/a.db; do
   ls "$db"-* >/dev/null 2>&1 && fail "files were left beside $db: $(ls -l "$db"-*)"
 done
 
+# While the owner has the archive open (its -wal and -shm files there), a reader who may not
+# write reads through them, and leaves them as they were.
+cp a.db open.db
+chmod 644 open.db
+sqlite3 open.db < <(echo "BEGIN; SELECT count(*) FROM vantelor_files;"; exec sleep 30 2>/dev/null) >/dev/null &
+owner=$!
+until [ -e open.db-shm ]; do sleep 0.05; done
+before=$(ls -l open.db-wal open.db-shm)
+run as_nobody "$DB_TOOL" --db open.db read CIVILAIDANT 00003
+expect 0 '"key": "00003"' "read while the owner has it open"
+[ "$(ls -l open.db-wal open.db-shm)" = "$before" ] || fail "the owner's -wal and -shm changed: $(ls -l open.db-*)"
+kill "$owner"
+
 # The screens read it too: a search and a listing on the demo archive, read only.
 chmod 444 demo.db
 run as_nobody "$HOST" -platform offscreen --db demo.db --user demo \
