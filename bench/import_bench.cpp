@@ -26,19 +26,16 @@ std::string Tool() {
   return other && *other ? other : VANTELOR_DB_TOOL;
 }
 
-// A file of `megabytes` MB of ARCHIVEBULL records, made once.
+// A file of `megabytes` MB of ARCHIVEBULL records (removed after its benchmark).
 fs::path Records(int megabytes) {
   const fs::path path =
       fs::path(VANTELOR_BENCH_DIR) / ("import-" + std::to_string(megabytes) + ".jsonl");
-  if (fs::exists(path)) return path;
   const std::string line = std::string(R"(", "attributes": [["0"], [")") + std::string(1900, 'x') +
                            R"("], ["#6"], ["8667", "75836"]]})" + "\n";
-  std::ofstream out(path.string() + ".part", std::ios::binary);
+  std::ofstream out(path, std::ios::binary);
   const long long records = static_cast<long long>(megabytes) * 1000 * 1000 / (line.size() + 40);
   for (long long i = 0; i < records; ++i)
     out << R"({"file": "ARCHIVEBULL", "key": ")" << 100000000 + i << line;
-  out.close();
-  fs::rename(path.string() + ".part", path);
   return path;
 }
 
@@ -81,6 +78,7 @@ void BM_ImportMemory(benchmark::State& state) {
   state.counters["peak_rss_MB"] = peak;
   state.counters["rss_per_file"] = peak / fileMegabytes;
   for (const char* end : {"", "-wal", "-shm"}) fs::remove(db.string() + end);
+  fs::remove(records);
 }
 BENCHMARK(BM_ImportMemory)->Arg(25)->Arg(100)->Arg(400)->Iterations(1)->Unit(benchmark::kSecond);
 
