@@ -137,6 +137,7 @@ Connection::Connection(const std::string& path, Access access) {
     throw Error(kStorageFailure, "cannot open database " + path + ": " + message);
   }
   sqlite3_extended_result_codes(db_, 1);
+  SetBusyTimeout(kDefaultBusyTimeoutMs);
 }
 
 bool Connection::ReadOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }

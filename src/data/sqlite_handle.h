@@ -75,8 +75,10 @@ class Connection {
   sqlite3* Handle() const { return db_; }
   // True when the connection may not write (opened read only, or the file is).
   bool ReadOnly() const;
-  // How long a statement waits for another connection's lock before kArchiveBusy.
+  // How long a statement waits for another connection's lock before kArchiveBusy (30 s
+  // from the start: the tools' wait; the screens wait less).
   void SetBusyTimeout(int milliseconds);
+  static constexpr int kDefaultBusyTimeoutMs = 30000;
   // Runs one or more statements that take no parameters.
   void Execute(std::string_view sql);
   // A compiled statement kept for the life of the connection, ready for binds.

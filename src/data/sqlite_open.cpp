@@ -35,6 +35,17 @@ bool OpeningFailure(Connection& connection) {
   return code == SQLITE_CANTOPEN || code == SQLITE_READONLY;
 }
 
+// After ReadContents failed: says what the file is when it is no SQLite database, or why it
+// cannot be read (a lock held longer than the wait stays kArchiveBusy).
+[[noreturn]] void CannotRead(const std::string& path, Connection& connection, const Error& error) {
+  if (error.code() == kArchiveBusy) throw error;
+  const std::string why = sqlite3_errmsg(connection.Handle());
+  if ((sqlite3_extended_errcode(connection.Handle()) & 0xFF) == SQLITE_NOTADB)
+    throw Error(kStorageFailure, path + " is not a Vantelor archive: it is no SQLite " +
+                                     "database (" + why + "); it is left as it is");
+  throw Error(kStorageFailure, "cannot read database " + path + ": " + why);
+}
+
 }  // namespace
 
 FileContents ReadContents(Connection& connection) {
@@ -51,25 +62,15 @@ FileContents ReadContents(Connection& connection) {
   return contents;
 }
 
-// After ReadContents failed: says what the file is when it is no SQLite database, or why it
-// cannot be read.
-[[noreturn]] static void CannotRead(const std::string& path, Connection& connection) {
-  const std::string why = sqlite3_errmsg(connection.Handle());
-  if ((sqlite3_extended_errcode(connection.Handle()) & 0xFF) == SQLITE_NOTADB)
-    throw Error(kStorageFailure, path + " is not a Vantelor archive: it is no SQLite " +
-                                     "database (" + why + "); it is left as it is");
-  throw Error(kStorageFailure, "cannot read database " + path + ": " + why);
-}
-
 std::unique_ptr<Connection> ConnectExisting(const std::string& path, FileContents& contents) {
   auto connection = std::make_unique<Connection>(path, Access::kReadWrite);
   if (!connection->ReadOnly()) {
     try {
       contents = ReadContents(*connection);
       return connection;
-    } catch (const Error&) {
+    } catch (const Error& e) {
       // A folder this user may not write cannot hold the WAL's files: read only, below.
-      if (!OpeningFailure(*connection)) CannotRead(path, *connection);
+      if (!OpeningFailure(*connection)) CannotRead(path, *connection, e);
     }
   }
   connection.reset();
@@ -84,8 +85,8 @@ std::unique_ptr<Connection> ConnectExisting(const std::string& path, FileContent
       std::make_unique<Connection>(path, writerOpen ? Access::kReadOnly : Access::kImmutable);
   try {
     contents = ReadContents(*connection);
-  } catch (const Error&) {
-    CannotRead(path, *connection);
+  } catch (const Error& e) {
+    CannotRead(path, *connection, e);
   }
   return connection;
 }

@@ -20,9 +20,6 @@ struct SqliteDatabase::Private {};
 
 namespace {
 
-// The tools wait this long for another writer; the screens wait less (SetLockWait).
-constexpr int kBusyTimeoutMs = 30000;
-
 std::string SavepointName(int depth) { return "vantelor_" + std::to_string(depth); }
 
 bool FileExists(const std::string& path) {
@@ -45,7 +42,6 @@ SqliteDatabase::SqliteDatabase(const Private&, const std::string& path, OpenMode
   readOnly_ = connection_->ReadOnly();
   if (makeSchema && readOnly_)
     throw Error(kStorageFailure, "cannot make an archive in " + path + ": " + ReadOnlyReason());
-  connection_->SetBusyTimeout(kBusyTimeoutMs);
   if (makeSchema) {
     // Keyed tables keep a row on its page only up to about a quarter of the page: with
     // 16 KiB pages a whole payslip (2-4 KB) stays on one page instead of spilling into an
