@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# vantelor-db select with sentences of any length: the longest allowed (256 clauses) runs,
-# a longer one (600 clauses made SQLite fail on 36 KB of SQL), a 100 KB value or a 100 KB file name (a word on a command line stops at 128 KB) is refused in a message of a few lines
-# (it used to carry the whole generated SQL, up to 299 KB).
+# vantelor-db select with sentences of any length: the longest allowed (256 clauses) runs; a
+# longer one (at 600 SQLite failed and quoted 36 KB of SQL), a 100 KB value or a 100 KB file
+# name (a word of a command line stops at 128 KB) is refused in a message of a few lines.
 . "$(dirname "$0")/common.sh"
 records 3 >three.jsonl
 archive a.db three.jsonl
