@@ -7,7 +7,7 @@ DB_TOOL=$BUILD/apps/vantelor-db
 HOST=$BUILD/apps/vantelor-host
 WORK=$(mktemp -d /tmp/vantelor-reliability.XXXXXX)
 chmod 755 "$WORK"
-trap 'chmod -R u+w "$WORK" 2>/dev/null; rm -rf "$WORK"' EXIT
+trap 'chmod -R u+w "$WORK" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 cd "$WORK"
 export HOME=$WORK XDG_RUNTIME_DIR=$WORK
 unset VANTELOR_DB
