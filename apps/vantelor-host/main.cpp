@@ -7,7 +7,8 @@
 // waiting for the user, writes its result and exits with it; --check-screen compares what
 // the windows show with the control's state after every line. Errors that reach the host
 // are shown in a critical message box (on stderr while a script runs). A start-up that
-// fails is told in a French message box (on stderr while a script runs) and ends the run.
+// fails is told in a French message box (on stderr while a script runs) and ends the run;
+// with a script, so does a message box that comes up before the script could answer it.
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "display.h"
 #include "host_options.h"
@@ -75,7 +77,14 @@ int RunHost(int argc, char** argv, host::HostOptions options) {
   desktop.SetErrorHandler(ShowError);
   vantelor::UsePdfPrintControl();
   vantelor::Ctr_Vantelor control;
+  std::optional<vantelor::ScriptedStart> start;  // no box may wait for an answer unseen
+  if (scripted) start.emplace();
   if (auto failure = host::StartControl(control, options)) return Fail(*failure, scripted);
+  if (start && !start->Failure().empty()) {
+    std::cout << options.script << ": start-up: " << start->Failure() << '\n';
+    return 1;
+  }
+  start.reset();
   QWidget* area = vantelor::CreateControlWidget(control, &window);
   window.setFixedSize(area->size());
   window.show();

@@ -29,8 +29,13 @@ ClientRef NewClient();
 // Opens the existing database `name` through `client`: a postgresql:// (or postgres://)
 // URI opens the archive on a PostgreSQL server, with the credentials libpq finds (the URI,
 // PGPASSWORD, ~/.pgpass, a service file); anything else is the path of a SQLite file. A
-// missing or unreadable database, a server that cannot be reached or a database without
-// an archive throws; the message names the database without its password.
+// missing or unreadable database, a server that cannot be reached, a file or database
+// that is no archive of this program's (another program's file, an empty one, a newer
+// archive) throws, and such a file is left as it is; the message names the database
+// without its password. A file this user may only read opens read only (writes, such as
+// a print request, are then refused saying so). A call that meets another connection's
+// lock waits 3 s at most, then throws "L'archive est occupée par une autre opération,
+// réessayez." and does nothing.
 DatabaseRef OpenDatabase(const ClientRef& client, const std::string& name);
 // The rights of `userName` (any case) as the database's DROITS file gives them: the
 // user sees the persons whose access codes the record USER*PALIMOR lists ("*" = all),

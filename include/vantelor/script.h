@@ -4,6 +4,7 @@
 // Vantelor::script, which brings Qt's test library; a host that never runs scripts does not.
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 #include "vantelor/ctr_vantelor.h"
@@ -23,5 +24,26 @@ struct ScriptOutcome {
 // line (the `check-screen` command).
 ScriptOutcome RunScriptFile(Ctr_Vantelor& control, const std::string& path, std::ostream& out,
                             bool checkScreen = false);
+
+// The start of a scripted run (the host's calling order up to Init), while no script line
+// runs yet: a message box the control raises then (a preset code refused or unknown) is not
+// opened, for nobody would answer it, and the run is to stop with its text. Create it after
+// the host's vantelor::QtDesktop, before setting the control's objects.
+class ScriptedStart {
+ public:
+  ScriptedStart();
+  ~ScriptedStart();
+  ScriptedStart(const ScriptedStart&) = delete;
+  ScriptedStart& operator=(const ScriptedStart&) = delete;
+
+  // What came up that no script could answer ("" when nothing did): the first message box,
+  // with its text, or a modal window.
+  const std::string& Failure() const;
+
+  struct Impl;
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
 
 }  // namespace vantelor

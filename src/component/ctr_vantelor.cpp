@@ -2,8 +2,10 @@
 #include <atomic>
 
 #include "component/control_impl.h"
+#include "data/error.h"
 #include "help/context_ids.h"
 #include "state/procedure.h"
+#include "ui/desktop.h"
 
 namespace vantelor {
 namespace {
@@ -13,12 +15,22 @@ long NouvelleFenetre() {
   return ++next;
 }
 
+// The archive busy with another operation is no fault of the screen: the clerk is told to
+// try again, whichever handler met it (the store has already waited a few seconds).
+std::string AvisErreur(const std::exception& error) {
+  const auto* data = dynamic_cast<const dba::Error*>(&error);
+  return data && data->code() == dba::kArchiveBusy ? dba::kArchiveBusyText : "";
+}
+
 }  // namespace
 
 Ctr_Vantelor::Impl::Impl() : hwnd(NouvelleFenetre()) {}
 
 // UserControl_Initialize.
-Ctr_Vantelor::Ctr_Vantelor() : impl_(std::make_unique<Impl>()) { help::Init_Aide(impl_->hwnd); }
+Ctr_Vantelor::Ctr_Vantelor() : impl_(std::make_unique<Impl>()) {
+  help::Init_Aide(impl_->hwnd);
+  ui::SetNoticeOfError(AvisErreur);
+}
 
 // UserControl_Terminate.
 Ctr_Vantelor::~Ctr_Vantelor() {

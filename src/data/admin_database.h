@@ -6,6 +6,7 @@
 //
 // Every method may throw dba::Error.
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -59,6 +60,14 @@ class AdminDatabase : public Database {
   // Lets `role` read every file and dictionary and write only print requests (TEMPO) and
   // the print log, nothing else. kBadArgument on a store that has no roles.
   virtual void GrantClerk(std::string_view role) = 0;
+
+  // True when this user may only read the database (a SQLite file or folder without write
+  // access): every write then throws kStorageFailure saying that it needs write access.
+  virtual bool ReadOnly() const = 0;
+  // How long a call waits for a lock that another connection holds before it gives up
+  // with kArchiveBusy (nothing done). Until set, the SQLite file waits 30 s and the server
+  // as its own lock_timeout says; the screens wait a few seconds (StoreClient).
+  virtual void SetLockWait(std::chrono::milliseconds wait) = 0;
 
  protected:
   friend class Transaction;

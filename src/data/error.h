@@ -17,6 +17,13 @@ inline constexpr std::uint32_t kBadNumber = 0x80040040;
 inline constexpr std::uint32_t kStorageFailure = 0x80040050;
 // A database server went away during the session; the next call connects again.
 inline constexpr std::uint32_t kConnectionLost = 0x80040060;
+// Another connection held the archive's lock for longer than this connection waits (a few
+// seconds on the screens); nothing was done. The message begins with kArchiveBusyText.
+inline constexpr std::uint32_t kArchiveBusy = 0x80040070;
+
+// What the clerk is told when the archive is busy (kArchiveBusy).
+inline constexpr const char* kArchiveBusyText =
+    "L'archive est occupée par une autre opération, réessayez.";
 
 class Error : public std::runtime_error {
  public:

@@ -1,13 +1,14 @@
 #include "data/json_lines.h"
 
-#include <fstream>
+#include <optional>
 #include <ostream>
-#include <sstream>
 
 #include "data/admin_database.h"
 #include "data/dynamic_array.h"
 #include "data/error.h"
+#include "data/input_file.h"
 #include "data/json_reader.h"
+#include "data/line_reader.h"
 #include "text/text.h"
 
 namespace dba {
@@ -62,6 +63,82 @@ bool IsBlankLine(std::string_view line) {
   return line.find_first_not_of(" \t\r") == std::string_view::npos;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// A record is a few kilobytes; a line this long is no record of ours.
+constexpr std::size_t kLongestLine = std::size_t{64} << 20;
+
+// Keys are written one a line by select and read: a line break or a NUL in one would
+// break that, and no key of the archive holds one.
+void CheckKey(std::string_view key) {
+  if (key.find_first_of(std::string_view("\0\n\r", 3)) != std::string_view::npos)
+    throw Error(kBadArgument, "the key holds a NUL byte or a line break");
+}
+
+// Line `number` of an import as a record, or nothing for a blank line. A UTF-8 byte-order
+// mark before the first line is skipped. Faults name the line.
+std::optional<JsonRecord> ReadLine(std::string_view raw, int number, bool latin1) {
+  try {
+    if (number == 1 && raw.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+      if (latin1)
+        throw Error(kBadArgument,
+                    "the text begins with a UTF-8 byte-order mark: it is UTF-8, not ISO-8859-1 "
+                    "(import it without --latin1)");
+      raw.remove_prefix(kByteOrderMark.size());
+    }
+    if (IsBlankLine(raw)) return std::nullopt;
+    JsonRecord record = ParseJsonLine(latin1 ? text::Latin1ToUtf8(raw) : std::string(raw));
+    CheckKey(record.key);
+    record.line = number;
+    return record;
+  } catch (const Error& e) {
+    throw Error(e.code(), "line " + std::to_string(number) + ": " + e.what());
+  }
+}
+
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+  std::size_t start = 0;
+  for (int number = 1; start < text.size(); ++number) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    visit(text.substr(start, end - start), number);
+    start = end + 1;
+  }
+}
+
+// Writes the records of an import as they come, line by line, inside one transaction
+// that only Commit makes durable: memory does not grow with the input, and a fault on any
+// line (or a read error of the input) leaves the database as it was.
+class Importer {
+ public:
+  Importer(AdminDatabase& database, bool latin1)
+      : database_(database), latin1_(latin1), transaction_(database) {}
+
+  void Add(std::string_view line, int number) {
+    std::optional<JsonRecord> r = ReadLine(line, number, latin1_);
+    if (!r) return;
+    try {
+      if (!database_.HasFile(r->file))
+        throw Error(kFileNotFound, "no file named " + text::Excerpt(r->file, 100));
+      database_.Write(r->file, r->key, r->text);
+    } catch (const Error& e) {
+      throw Error(e.code(), "line " + std::to_string(number) + ": " + e.what());
+    }
+    ++count_;
+  }
+
+  std::size_t Commit() {
+    transaction_.Commit();
+    return count_;
+  }
+
+ private:
+  AdminDatabase& database_;
+  bool latin1_;
+  Transaction transaction_;
+  std::size_t count_ = 0;
+};
+
 }  // namespace
 
 JsonRecord ParseJsonLine(std::string_view line) {
@@ -90,20 +167,9 @@ JsonRecord ParseJsonLine(std::string_view line) {
 
 std::vector<JsonRecord> ParseJsonLines(std::string_view text, bool latin1) {
   std::vector<JsonRecord> records;
-  std::size_t start = 0;
-  for (int number = 1; start < text.size(); ++number) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view raw = text.substr(start, end - start);
-    start = end + 1;
-    if (IsBlankLine(raw)) continue;
-    try {
-      records.push_back(ParseJsonLine(latin1 ? text::Latin1ToUtf8(raw) : std::string(raw)));
-      records.back().line = number;
-    } catch (const Error& e) {
-      throw Error(e.code(), "line " + std::to_string(number) + ": " + e.what());
-    }
-  }
+  ForEachLine(text, [&](std::string_view line, int number) {
+    if (auto record = ReadLine(line, number, latin1)) records.push_back(std::move(*record));
+  });
   return records;
 }
 
@@ -123,28 +189,18 @@ std::string ToJsonLine(std::string_view file, std::string_view key, std::string_
 }
 
 std::size_t ImportJsonLines(AdminDatabase& database, std::string_view text, bool latin1) {
-  const std::vector<JsonRecord> records = ParseJsonLines(text, latin1);
-  for (const JsonRecord& r : records)  // every file checked before anything is written
-    if (!database.HasFile(r.file))
-      throw Error(kFileNotFound, "line " + std::to_string(r.line) + ": no file named " + r.file);
-  Transaction transaction(database);
-  for (const JsonRecord& r : records) {
-    try {
-      database.Write(r.file, r.key, r.text);
-    } catch (const Error& e) {
-      throw Error(e.code(), "line " + std::to_string(r.line) + ": " + e.what());
-    }
-  }
-  transaction.Commit();
-  return records.size();
+  Importer importer(database, latin1);
+  ForEachLine(text, [&](std::string_view line, int number) { importer.Add(line, number); });
+  return importer.Commit();
 }
 
 std::size_t ImportJsonLinesFile(AdminDatabase& database, const std::string& path, bool latin1) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Error(kBadArgument, "cannot read " + path);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return ImportJsonLines(database, content.str(), latin1);
+  InputFile input(path);
+  Importer importer(database, latin1);
+  LineReader lines(input, kLongestLine);
+  std::string_view line;
+  for (int number = 1; lines.Next(line); ++number) importer.Add(line, number);
+  return importer.Commit();
 }
 
 void ExportJsonLines(AdminDatabase& database, const std::vector<std::string>& files,

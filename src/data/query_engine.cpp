@@ -5,6 +5,7 @@
 #include "data/sentence_sql.h"
 #include "data/sqlite_handle.h"
 #include "data/sqlite_store.h"
+#include "text/text.h"
 
 namespace dba {
 
@@ -27,8 +28,8 @@ void SqliteDatabase::RequireItems(const Sentence& sentence) {
     if (field.item.empty() || dictionaries_->Find(sentence.file, field.item)) return;
     dictionaries_->Load();  // it may have been defined by another process since
     if (!dictionaries_->Find(sentence.file, field.item))
-      throw Error(kBadSentence,
-                  "unknown dictionary item " + field.item + " of file " + sentence.file);
+      throw Error(kBadSentence, "unknown dictionary item " + text::Excerpt(field.item, 100) +
+                                    " of file " + sentence.file);
   };
   for (const auto& c : sentence.conditions) check(c.field);
   for (const auto& s : sentence.sorts) check(s.field);

@@ -14,8 +14,12 @@ struct Token {
   std::string text;
 };
 
+// A sentence may be of any length; its faults quote its beginning.
+constexpr int kQuotedLength = 200;
+
 [[noreturn]] void Bad(std::string_view sentence, const std::string& what) {
-  throw Error(kBadSentence, "bad query sentence \"" + std::string(sentence) + "\": " + what);
+  throw Error(kBadSentence, "bad query sentence \"" + text::Excerpt(sentence, kQuotedLength) +
+                                "\": " + text::Excerpt(what, kQuotedLength));
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -69,6 +73,8 @@ class Parser {
       } else {
         Bad(sentence_, "unexpected word " + keyword);
       }
+      if (out.conditions.size() + out.sorts.size() > kMostClauses)
+        Bad(sentence_, "more than " + std::to_string(kMostClauses) + " AVEC and PAR clauses");
     }
     return out;
   }

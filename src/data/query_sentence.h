@@ -11,7 +11,8 @@
 // must all hold. Records come sorted by the PAR fields in order, ties falling to the
 // next one and at last to the key, ascending: SSELECT with no PAR sorts by key, and
 // SELECT gives key order too (the store has no other natural order). An attribute
-// matches when any of its values does. Keywords are read in any case.
+// matches when any of its values does. Keywords are read in any case. A sentence holds at
+// most kMostClauses AVEC and PAR clauses (both stores run that many in one statement).
 //
 // ParseSentence checks the syntax only; names are resolved against the database when
 // the sentence runs. Every fault throws Error(kBadSentence) naming it.
@@ -21,6 +22,8 @@
 #include <vector>
 
 namespace dba {
+
+inline constexpr std::size_t kMostClauses = 256;
 
 struct SentenceField {
   int attribute = 0;  // 0 = the key (when `item` is empty)

@@ -2,12 +2,33 @@
 
 #include "data/error.h"
 #include "data/sentence_sql.h"
+#include "text/text.h"
 
 namespace dba::sqlite {
 
+namespace {
+
+// SQL quoted in a message: a sentence may make a statement of hundreds of kilobytes.
+constexpr int kQuotedSql = 200;
+
+std::string QuotedSql(std::string_view sql) { return "\"" + text::Excerpt(sql, kQuotedSql) + "\""; }
+
+[[noreturn]] void Throw(sqlite3* db, int code, const std::string& what,
+                        const std::string& message) {
+  const int primary = code & 0xFF;
+  if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED) {
+    const char* file = db ? sqlite3_db_filename(db, "main") : nullptr;
+    throw Error(kArchiveBusy, std::string(kArchiveBusyText) + " (" +
+                                  (file && *file ? file : "database") + ": " + message + ")");
+  }
+  throw Error(kStorageFailure, what + ": " + message);
+}
+
+}  // namespace
+
 void Fail(sqlite3* db, std::string_view what) {
-  throw Error(kStorageFailure,
-              std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "no database"));
+  if (!db) throw Error(kStorageFailure, std::string(what) + ": no database");
+  Throw(db, sqlite3_extended_errcode(db), std::string(what), sqlite3_errmsg(db));
 }
 
 std::string Quoted(std::string_view identifier) { return QuotedIdentifier(identifier); }
@@ -15,7 +36,7 @@ std::string Quoted(std::string_view identifier) { return QuotedIdentifier(identi
 Statement::Statement(sqlite3* db, std::string_view sql) {
   if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
       SQLITE_OK)
-    Fail(db, "cannot prepare \"" + std::string(sql) + "\"");
+    Fail(db, "cannot prepare " + QuotedSql(sql));
 }
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
@@ -50,7 +71,7 @@ bool Statement::Step() {
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
   sqlite3* db = sqlite3_db_handle(stmt_);
-  std::string message = std::string("statement failed (") + sqlite3_sql(stmt_) + ")";
+  std::string message = "statement failed (" + text::Excerpt(sqlite3_sql(stmt_), kQuotedSql) + ")";
   sqlite3_reset(stmt_);
   Fail(db, message);
 }
@@ -73,15 +94,55 @@ std::string_view Statement::ColumnView(int column) const {
 
 long long Statement::ColumnInt(int column) const { return sqlite3_column_int64(stmt_, column); }
 
-Connection::Connection(const std::string& path) {
-  const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
-  if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+namespace {
+
+// A URI for the path (with immutable=1): '%', '?' and '#' written as %XX.
+std::string ImmutableUri(const std::string& path) {
+  std::string uri = "file:";
+  for (char c : path) {
+    if (c == '%' || c == '?' || c == '#') {
+      static const char* const kHex = "0123456789ABCDEF";
+      uri += '%';
+      uri += kHex[(c >> 4) & 15];
+      uri += kHex[c & 15];
+    } else {
+      uri += c;
+    }
+  }
+  return uri + "?immutable=1";
+}
+
+int FlagsOf(Access access) {
+  switch (access) {
+    case Access::kCreate:
+      return SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    case Access::kReadWrite:
+      return SQLITE_OPEN_READWRITE;
+    case Access::kReadOnly:
+      return SQLITE_OPEN_READONLY;
+    case Access::kImmutable:
+      return SQLITE_OPEN_READONLY | SQLITE_OPEN_URI;
+  }
+  return SQLITE_OPEN_READONLY;
+}
+
+}  // namespace
+
+Connection::Connection(const std::string& path, Access access) {
+  const std::string name = access == Access::kImmutable ? ImmutableUri(path) : path;
+  if (sqlite3_open_v2(name.c_str(), &db_, FlagsOf(access) | SQLITE_OPEN_NOMUTEX, nullptr) !=
+      SQLITE_OK) {
     std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
     sqlite3_close(db_);
     throw Error(kStorageFailure, "cannot open database " + path + ": " + message);
   }
   sqlite3_extended_result_codes(db_, 1);
+  SetBusyTimeout(kDefaultBusyTimeoutMs);
 }
+
+bool Connection::ReadOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }
+
+void Connection::SetBusyTimeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
 
 Connection::~Connection() {
   cache_.clear();  // statements first: a connection with live statements will not close
@@ -91,10 +152,11 @@ Connection::~Connection() {
 void Connection::Execute(std::string_view sql) {
   std::string owned(sql);
   char* error = nullptr;
-  if (sqlite3_exec(db_, owned.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+  const int rc = sqlite3_exec(db_, owned.c_str(), nullptr, nullptr, &error);
+  if (rc != SQLITE_OK) {
     std::string message = error ? error : sqlite3_errmsg(db_);
     sqlite3_free(error);
-    throw Error(kStorageFailure, "\"" + owned + "\" failed: " + message);
+    Throw(db_, rc, QuotedSql(owned) + " failed", message);
   }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Small owners of SQLite handles. A Connection closes its database and a Statement
 // finalizes itself when it goes; every failing SQLite call becomes a dba::Error with
-// code kStorageFailure and SQLite's own message.
+// code kStorageFailure and SQLite's own message (SQL quoted in it is cut short), or
+// kArchiveBusy when another connection held a lock longer than the busy timeout.
 
 #include <sqlite3.h>
 
@@ -55,16 +56,29 @@ class StatementUse {
   Statement* statement_;
 };
 
+// How a connection opens its file. kImmutable reads a file that nobody may write while it
+// is open, without locks or the WAL's shared-memory file (which a read-only folder cannot
+// hold).
+enum class Access { kCreate, kReadWrite, kReadOnly, kImmutable };
+
 class Connection {
  public:
-  // Opens (creating when missing) the database file at `path`; ":memory:" gives a
-  // private in-memory database. Throws kStorageFailure when it cannot be opened.
-  explicit Connection(const std::string& path);
+  // Opens the database file at `path` (kCreate: made when missing; ":memory:" gives a
+  // private in-memory database). kReadWrite falls to read only by itself when the system
+  // refuses writing the file (see ReadOnly). Throws kStorageFailure when it cannot be
+  // opened.
+  explicit Connection(const std::string& path, Access access = Access::kCreate);
   ~Connection();
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
 
   sqlite3* Handle() const { return db_; }
+  // True when the connection may not write (opened read only, or the file is).
+  bool ReadOnly() const;
+  // How long a statement waits for another connection's lock before kArchiveBusy (30 s
+  // from the start: the tools' wait; the screens wait less).
+  void SetBusyTimeout(int milliseconds);
+  static constexpr int kDefaultBusyTimeoutMs = 30000;
   // Runs one or more statements that take no parameters.
   void Execute(std::string_view sql);
   // A compiled statement kept for the life of the connection, ready for binds.
@@ -75,7 +89,8 @@ class Connection {
   std::map<std::string, std::unique_ptr<Statement>, std::less<>> cache_;
 };
 
-// Throws the connection's last error as kStorageFailure, prefixed by `what`.
+// Throws the connection's last error, prefixed by `what`: kArchiveBusy for a lock that
+// another connection held too long, kStorageFailure otherwise.
 [[noreturn]] void Fail(sqlite3* db, std::string_view what);
 
 // An identifier in double quotes, inner quotes doubled.

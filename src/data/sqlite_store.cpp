@@ -5,9 +5,12 @@
 #include <algorithm>
 
 #include "data/dictionary_index.h"
+#include "data/private_file.h"
 #include "data/sql_functions.h"
 #include "data/sqlite_handle.h"
+#include "data/sqlite_open.h"
 #include "data/store_file.h"
+#include "text/text.h"
 
 namespace dba {
 
@@ -17,9 +20,6 @@ struct SqliteDatabase::Private {};
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
-constexpr int kBusyTimeoutMs = 30000;
-
 std::string SavepointName(int depth) { return "vantelor_" + std::to_string(depth); }
 
 bool FileExists(const std::string& path) {
@@ -27,43 +27,34 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0;
 }
 
-void PrepareSchema(sqlite::Connection& connection) {
-  sqlite::Statement version(connection.Handle(), "PRAGMA user_version");
-  version.Step();
-  const long long found = version.ColumnInt(0);
-  if (found > kSchemaVersion)
-    throw Error(kStorageFailure,
-                "database made by a newer version (schema " + std::to_string(found) + ")");
-  if (found == kSchemaVersion) return;
-  connection.Execute("BEGIN IMMEDIATE");
-  try {
-    connection.Execute(
-        "CREATE TABLE IF NOT EXISTS vantelor_files(name TEXT PRIMARY KEY NOT NULL) WITHOUT ROWID");
-    DictionaryIndex::CreateTables(connection);
-    connection.Execute("PRAGMA user_version = " + std::to_string(kSchemaVersion));
-    connection.Execute("COMMIT");
-  } catch (...) {
-    connection.Execute("ROLLBACK");
-    throw;
-  }
-}
-
 }  // namespace
 
-SqliteDatabase::SqliteDatabase(const Private&, const std::string& path)
-    : path_(path), connection_(std::make_unique<sqlite::Connection>(path)) {
-  sqlite3_busy_timeout(connection_->Handle(), kBusyTimeoutMs);
-  // Keyed tables keep a row on its page only up to about a quarter of the page: with
-  // 16 KiB pages a whole payslip (2-4 KB) stays on one page instead of spilling into an
-  // overflow page that is mostly empty. Takes effect only on a new, empty file, and must
-  // come before the switch to WAL.
-  connection_->Execute("PRAGMA page_size = 16384");
-  if (path != ":memory:") connection_->Execute("PRAGMA journal_mode = WAL");
+SqliteDatabase::SqliteDatabase(const Private&, const std::string& path, OpenMode mode)
+    : path_(path) {
+  bool makeSchema = true;
+  if (path == ":memory:") {
+    connection_ = std::make_unique<sqlite::Connection>(path);
+  } else {
+    sqlite::FileContents contents;
+    connection_ = sqlite::ConnectExisting(path, contents);
+    makeSchema = sqlite::CheckArchive(path, contents, mode);
+  }
+  readOnly_ = connection_->ReadOnly();
+  if (makeSchema && readOnly_)
+    throw Error(kStorageFailure, "cannot make an archive in " + path + ": " + ReadOnlyReason());
+  if (makeSchema) {
+    // Keyed tables keep a row on its page only up to about a quarter of the page: with
+    // 16 KiB pages a whole payslip (2-4 KB) stays on one page instead of spilling into an
+    // overflow page that is mostly empty. Takes effect only on a new, empty file, and must
+    // come before the switch to WAL.
+    connection_->Execute("PRAGMA page_size = 16384");
+    if (path != ":memory:") connection_->Execute("PRAGMA journal_mode = WAL");
+  }
   connection_->Execute("PRAGMA synchronous = NORMAL");
   // Reads map the file instead of copying pages through read() calls.
   connection_->Execute("PRAGMA mmap_size = 1073741824");
   RegisterSqlFunctions(connection_->Handle());
-  PrepareSchema(*connection_);
+  if (makeSchema) sqlite::CreateSchema(*connection_);
   dictionaries_ = std::make_unique<DictionaryIndex>(*connection_);
   dictionaries_->Load();
   LoadCatalog();
@@ -73,9 +64,22 @@ SqliteDatabase::~SqliteDatabase() = default;
 
 std::shared_ptr<SqliteDatabase> OpenSqliteDatabase(const std::string& path, OpenMode mode) {
   if (path.empty()) throw Error(kBadArgument, "no database path given");
-  if (mode == OpenMode::kExisting && path != ":memory:" && !FileExists(path))
-    throw Error(kStorageFailure, "cannot open database " + path + ": no such file");
-  return std::make_shared<SqliteDatabase>(SqliteDatabase::Private{}, path);
+  if (path != ":memory:" && !FileExists(path)) {
+    if (mode == OpenMode::kExisting)
+      throw Error(kStorageFailure, "cannot open database " + path + ": no such file");
+    CreatePrivateFile(path);  // personal data: for its owner only, whatever the umask
+  }
+  return std::make_shared<SqliteDatabase>(SqliteDatabase::Private{}, path, mode);
+}
+
+std::string SqliteDatabase::ReadOnlyReason() const {
+  return "L'archive " + path_ +
+         " est en lecture seule pour cet utilisateur (pas de droit d'écriture sur le fichier "
+         "ou sur son dossier) : il faut le droit d'écrire pour cette opération.";
+}
+
+void SqliteDatabase::SetLockWait(std::chrono::milliseconds wait) {
+  connection_->SetBusyTimeout(static_cast<int>(wait.count()));
 }
 
 std::shared_ptr<Database> SqliteClient::OpenDatabase(const std::string& path) {
@@ -95,7 +99,7 @@ bool SqliteDatabase::HasFile(std::string_view name) {
 }
 
 void SqliteDatabase::RequireFile(std::string_view name) {
-  if (!HasFile(name)) throw Error(kFileNotFound, "no file named " + std::string(name));
+  if (!HasFile(name)) throw Error(kFileNotFound, "no file named " + text::Excerpt(name, 100));
 }
 
 std::vector<std::string> SqliteDatabase::FileNames() {
@@ -197,6 +201,7 @@ void SqliteDatabase::GrantClerk(std::string_view role) {
 }
 
 void SqliteDatabase::BeginTransaction() {
+  if (readOnly_) throw Error(kStorageFailure, ReadOnlyReason());
   if (transactionDepth_ == 0) {
     connection_->Execute("BEGIN IMMEDIATE");
     // Another process may have changed the dictionary since we last looked.

@@ -1,6 +1,13 @@
 #pragma once
 // The embedded store: a dba::Database kept in one SQLite file.
 //
+// Only OpenMode::kCreate (vantelor-db init) makes or completes an archive; any other open
+// refuses a file that is not one of ours of a version this program reads, saying what it
+// is, and changes nothing in it. A file this user may not write is opened read only (every
+// write is then refused, saying so). A new file is made readable by its owner only; the
+// WAL's -wal and -shm files take the database file's mode, so that an archive shared by a
+// group keeps its group bits and nothing is ever widened.
+//
 // Each multivalue file is a table of its own, named after the file, holding
 // (key, record) with the key as primary key, so that a key-prefix selection is a range
 // scan; dictionaries and their value indexes are tables too. The journal is WAL and
@@ -30,7 +37,7 @@ class SqliteDatabase : public AdminDatabase, public std::enable_shared_from_this
  public:
   // Use OpenSqliteDatabase; the constructor is public only for make_shared.
   struct Private;
-  SqliteDatabase(const Private&, const std::string& path);
+  SqliteDatabase(const Private&, const std::string& path, OpenMode mode);
   ~SqliteDatabase() override;
   SqliteDatabase(const SqliteDatabase&) = delete;
   SqliteDatabase& operator=(const SqliteDatabase&) = delete;
@@ -63,11 +70,14 @@ class SqliteDatabase : public AdminDatabase, public std::enable_shared_from_this
   // A SQLite file has no roles: always kBadArgument.
   void GrantClerk(std::string_view role) override;
 
+  bool ReadOnly() const override { return readOnly_; }
+  void SetLockWait(std::chrono::milliseconds wait) override;
+
   sqlite::Connection& Connection() { return *connection_; }
 
  protected:
   // The outermost transaction takes the write lock at once (BEGIN IMMEDIATE), waiting for
-  // another writer up to the busy timeout.
+  // another writer up to the lock wait (30 s unless SetLockWait), then kArchiveBusy.
   void BeginTransaction() override;
   void CommitTransaction() override;
   void RollbackTransaction() noexcept override;
@@ -76,8 +86,10 @@ class SqliteDatabase : public AdminDatabase, public std::enable_shared_from_this
   void RequireFile(std::string_view name);
   void RequireItems(const Sentence& sentence);
   void LoadCatalog();
+  std::string ReadOnlyReason() const;
 
   std::string path_;
+  bool readOnly_ = false;
   std::unique_ptr<sqlite::Connection> connection_;
   std::unique_ptr<DictionaryIndex> dictionaries_;
   std::vector<std::string> files_;  // sorted catalog cache
@@ -85,8 +97,10 @@ class SqliteDatabase : public AdminDatabase, public std::enable_shared_from_this
 };
 
 // Opens the database at `path` (":memory:" = a new private in-memory database,
-// handy for tests). A new file gets the store's own tables; it holds no file until
-// CreateFile (or CreateArchiveFiles, archive_files.h) makes them.
+// handy for tests). kExisting: an archive of ours that exists (kStorageFailure saying what
+// the file is otherwise). kCreate also makes a missing file (for its owner only) and the
+// store's own tables in a file without tables; it holds no archive file until CreateFile
+// (or CreateArchiveFiles, archive_files.h) makes them.
 std::shared_ptr<SqliteDatabase> OpenSqliteDatabase(const std::string& path,
                                                    OpenMode mode = OpenMode::kCreate);
 

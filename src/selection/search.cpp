@@ -96,13 +96,14 @@ void SelectionScreen::Cmd_Recherche_Click() {
 
 void SelectionScreen::Rechercher() {
   // A database error ends the search where it stands; the screen keeps what it got. A
-  // server gone away is the exception: it reaches the host, which tells the clerk, for a
-  // search that silently stops would read as "no payslip".
+  // server gone away, or an archive busy with another operation, is the exception: it
+  // reaches the host, which tells the clerk, for a search that silently stops would read
+  // as "no payslip".
   const auto etape = [this](const std::string& etre) {
     try {
       Recherche_Bulletin(etre);
     } catch (const dba::Error& e) {
-      if (e.code() == dba::kConnectionLost) throw;
+      if (e.code() == dba::kConnectionLost || e.code() == dba::kArchiveBusy) throw;
     }
   };
   if (!Txt_CodeAidant.Text().empty()) {

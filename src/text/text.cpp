@@ -41,6 +41,12 @@ std::string Left(std::string_view s, int n) {
   return std::string(s.substr(0, OffsetOf(s, n)));
 }
 
+std::string Excerpt(std::string_view s, int n) {
+  const std::size_t end = OffsetOf(s, n);
+  if (end >= s.size()) return std::string(s);
+  return std::string(s.substr(0, end)) + "… (" + std::to_string(s.size()) + " bytes)";
+}
+
 std::string Mid(std::string_view s, int start, int n) {
   if (start < 1) start = 1;
   const std::size_t begin = OffsetOf(s, start - 1);

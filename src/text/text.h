@@ -12,6 +12,9 @@ namespace text {
 int Length(std::string_view s);
 // The first `n` characters of `s` (all of it when shorter).
 std::string Left(std::string_view s, int n);
+// For messages that quote a text of any length: `s` when it has at most `n` characters,
+// else its first `n` and "… (N bytes)" saying how long it was.
+std::string Excerpt(std::string_view s, int n);
 // `n` characters from character `start` (counted from 1), as Mid$ does; n < 0 = to the end.
 std::string Mid(std::string_view s, int start, int n = -1);
 // `s` padded with blanks on the right to `n` characters (unchanged when longer).

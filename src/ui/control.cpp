@@ -202,6 +202,18 @@ void Control::Notify(const std::string& property) const {
   if (observer_) observer_->PropertyChanged(property);
 }
 
+void Control::ReportEventError(const char* event, const std::exception& error) const {
+  const std::string notice = NoticeOf(error);
+  if (notice.empty()) return ReportEventError(event, error.what());
+  try {
+    desktop().MessageBox(notice, kExclamation, "");
+  } catch (const ScriptFailure&) {
+    throw;  // a box the script did not prepare for: the test stops at this step
+  } catch (...) {
+    std::cerr << "error in " << name_ << "_" << event << ": " << error.what() << '\n';
+  }
+}
+
 void Control::ReportEventError(const char* event, const std::string& message) const {
   // The host's handler is the last stop: what it fails on still must not leave the toolkit.
   try {

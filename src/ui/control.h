@@ -4,7 +4,8 @@
 //
 // Events are std::function members named On<Event>; a screen wires its handlers to them.
 // Every event is raised through Raise(), which catches what a handler lets through and
-// hands it to the desktop's ReportError: an error never leaves the toolkit.
+// hands it to the desktop's ReportError, or shows it as a message box when it is news for
+// the user (SetNoticeOfError, desktop.h): an error never leaves the toolkit.
 // Methods named User<Action> are the input path (Qt and automation): they do nothing
 // when the control does not accept input. Plain setters are what code does.
 
@@ -141,12 +142,13 @@ class Control {
     } catch (const ScriptFailure&) {
       throw;  // ends the test or script at this step (see desktop.h)
     } catch (const std::exception& e) {
-      ReportEventError(event, e.what());
+      ReportEventError(event, e);
     } catch (...) {
       ReportEventError(event, "unknown error");
     }
   }
   void ReportEventError(const char* event, const std::string& message) const;
+  void ReportEventError(const char* event, const std::exception& error) const;
 
  private:
   // AcceptsInput, where `excused` (when given) names controls whose being disabled does

@@ -30,6 +30,7 @@ class FallbackDesktop final : public Desktop {
 FallbackDesktop fallback;
 Desktop* current = &fallback;
 std::string help_file;
+NoticeOfError notice_of_error;
 
 }  // namespace
 
@@ -54,6 +55,11 @@ bool AnswerFits(int style, int answer) {
 
 Desktop& desktop() { return *current; }
 void SetDesktop(Desktop* d) { current = d ? d : &fallback; }
+
+void SetNoticeOfError(NoticeOfError notice) { notice_of_error = std::move(notice); }
+std::string NoticeOf(const std::exception& error) {
+  return notice_of_error ? notice_of_error(error) : std::string();
+}
 
 const std::string& HelpFile() { return help_file; }
 void SetHelpFile(std::string file) { help_file = std::move(file); }

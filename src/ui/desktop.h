@@ -2,6 +2,8 @@
 // Desktop services: everything a screen asks of the windowing system, behind one
 // interface so that tests can script it (TestDesktop) and Qt can render it (QtDesktop).
 
+#include <exception>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -92,6 +94,16 @@ struct MessageRecord {
   int answer = 0;  // the answer given (0 when none was prepared)
   friend bool operator==(const MessageRecord&, const MessageRecord&) = default;
 };
+
+// Errors that are news for the user rather than faults (the archive busy with another
+// operation, try again): the layer that knows such errors installs a function giving the
+// text to show for one, "" for any other. The event boundary shows that text in a message
+// box (exclamation, default title) instead of handing the error to ReportError, and the
+// screen stays as the handler left it. nullptr: every error is a fault.
+using NoticeOfError = std::function<std::string(const std::exception&)>;
+void SetNoticeOfError(NoticeOfError notice);
+// The text to show for `error`, or "" (see SetNoticeOfError).
+std::string NoticeOf(const std::exception& error);
 
 // The application's help-file setting, which F1 opens at a control's context number.
 const std::string& HelpFile();

@@ -81,6 +81,27 @@ TEST_F(EventBoundaryTest, BusyBracketRestoresPointerAndEnabledOnTheErrorPath) {
   EXPECT_EQ(desktop.Errors().size(), 1u);
 }
 
+TEST_F(EventBoundaryTest, AnErrorThatIsNewsForTheUserIsShownInABoxOnceTheBracketRestored) {
+  ui::SetNoticeOfError([](const std::exception& e) {
+    return std::string(e.what()) == "locked" ? "Réessayez." : "";
+  });
+  ui::CommandButton print(form, "Cmd_Imprimer");
+  desktop.Answer(ui::kAnswerOk);
+  for (const char* error : {"locked", "disk full"}) {
+    print.OnClick = [&] {
+      ui::BusyBracket busy(form);
+      throw std::runtime_error(error);
+    };
+    print.UserClick();
+    EXPECT_TRUE(form.Enabled());
+    EXPECT_EQ(desktop.MousePointer(), ui::kDefaultPointer);
+  }
+  ui::SetNoticeOfError(nullptr);
+  EXPECT_EQ(desktop.Messages(),
+            (std::vector<ui::MessageRecord>{{"Réessayez.", ui::kExclamation, "", ui::kAnswerOk}}));
+  EXPECT_EQ(desktop.Errors(), (std::vector<ui::ErrorRecord>{{"Cmd_Imprimer_Click", "disk full"}}));
+}
+
 TEST_F(EventBoundaryTest, BusyBracketEndProcessesEventsOnceThenRestores) {
   {
     ui::BusyBracket busy(form);

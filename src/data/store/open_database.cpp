@@ -20,7 +20,9 @@ std::shared_ptr<AdminDatabase> OpenNamedDatabase(const std::string& name, OpenMo
 }
 
 std::shared_ptr<Database> StoreClient::OpenDatabase(const std::string& name) {
-  return OpenNamedDatabase(name, OpenMode::kExisting);
+  std::shared_ptr<AdminDatabase> database = OpenNamedDatabase(name, OpenMode::kExisting);
+  database->SetLockWait(kScreenLockWait);
+  return database;
 }
 
 }  // namespace dba

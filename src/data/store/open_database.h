@@ -5,6 +5,7 @@
 // (sqlite_store.h). Credentials come the way libpq finds them (the URI, PGPASSWORD,
 // ~/.pgpass, service files); messages name a server database without its password.
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,7 +26,12 @@ std::string DisplayName(std::string_view name);
 std::shared_ptr<AdminDatabase> OpenNamedDatabase(const std::string& name,
                                                  OpenMode mode = OpenMode::kExisting);
 
-// The database client of both stores: opens existing databases by name.
+// How long the screens wait for a lock that another connection holds (an import, another
+// workstation's print) before they tell the clerk the archive is busy (kArchiveBusy).
+inline constexpr std::chrono::seconds kScreenLockWait{3};
+
+// The database client of both stores, the one the screens and hosts use: opens existing
+// databases by name, waiting kScreenLockWait at most for a lock.
 class StoreClient : public Client {
  public:
   std::shared_ptr<Database> OpenDatabase(const std::string& name) override;

@@ -73,6 +73,10 @@ struct SqliteStore {
     dba::sqlite::Connection(name).Execute("UPDATE " + file + " SET record = replace(record, '" +
                                           from + "', '" + to + "') WHERE key = '" + key + "'");
   }
+  // Marks the archive as made by schema `version`, as another version of the program would.
+  static void StampVersion(const std::string& name, int version) {
+    dba::sqlite::Connection(name).Execute("PRAGMA user_version = " + std::to_string(version));
+  }
   std::filesystem::path dir;
 };
 
@@ -91,6 +95,10 @@ struct PostgresStore {
     dba::pg::Connection(name).Execute(
         "UPDATE \"" + file + "\" SET record = decode(replace(encode(record, 'escape'), '" + from +
         "', '" + to + "'), 'escape') WHERE key = '" + key + "'::bytea");
+  }
+  static void StampVersion(const std::string& name, int version) {
+    dba::pg::Connection(name).Execute("UPDATE vantelor_meta SET value = '" +
+                                      std::to_string(version) + "' WHERE name = 'schema'");
   }
   std::vector<std::string> schemas;
 };

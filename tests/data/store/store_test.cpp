@@ -1,6 +1,7 @@
 // The file and transaction contract, on both stores.
 #include <gtest/gtest.h>
 
+#include "data/query_sentence.h"
 #include "data/record_text.h"
 #include "data/step.h"
 #include "store_fixture.h"
@@ -104,6 +105,69 @@ TYPED_TEST(StoreContractTest, RecordsListInByteOrderAndClear) {
   EXPECT_EQ(keys, "AF MAL VPL _X af \xC3\x89T ");
   db->ClearFile("RUBCHARGE");
   EXPECT_EQ(db->RecordCount("RUBCHARGE"), 0);
+}
+
+TYPED_TEST(StoreContractTest, ANewerArchiveIsRefusedAndLeftAsItIs) {
+  auto db = this->NewArchive();
+  db->OpenFile("TEMPO")->WriteRecord("A", "1");
+  db.reset();
+  TypeParam::StampVersion(this->Name(), 2);
+  for (dba::OpenMode mode : {dba::OpenMode::kExisting, dba::OpenMode::kCreate}) {
+    try {
+      dba::OpenNamedDatabase(this->Name(), mode);
+      ADD_FAILURE() << "a newer archive was opened";
+    } catch (const dba::Error& e) {
+      EXPECT_EQ(e.code(), dba::kStorageFailure);
+      EXPECT_NE(std::string(e.what()).find("made by a newer version of Vantelor (schema 2; this "
+                                           "one reads 1): it is left as it is"),
+                std::string::npos)
+          << e.what();
+    }
+  }
+  TypeParam::StampVersion(this->Name(), 1);
+  EXPECT_EQ(dba::OpenNamedDatabase(this->Name())->RecordCount("TEMPO"), 1);
+}
+
+TYPED_TEST(StoreContractTest, TheLongestSentenceRunsAndALongerOneIsRefusedInFewWords) {
+  auto db = this->NewArchive();
+  db->OpenFile("TEMPO")->WriteRecord("K1",
+                                     "a\xFE"
+                                     "b");
+  const auto sentence = [](std::size_t clauses) {
+    std::string text = "SSELECT TEMPO";
+    for (std::size_t i = 0; i < clauses; ++i)
+      text += i % 2 ? " AVEC 0 = \"K]\"" : " AVEC 2 = \"b\"";
+    return text;
+  };
+  EXPECT_EQ(db->SelectKeys(sentence(dba::kMostClauses)), std::vector<std::string>{"K1"});
+  for (const std::string& text :
+       {sentence(dba::kMostClauses + 1), "SSELECT TEMPO AVEC 2 = " + std::string(300000, 'x'),
+        "SSELECT " + std::string(300000, 'F')}) {
+    try {
+      db->SelectKeys(text);
+      ADD_FAILURE() << "ran " << text.substr(0, 40);
+    } catch (const dba::Error& e) {
+      EXPECT_LT(std::string(e.what()).size(), 600u) << e.what();
+    }
+  }
+}
+
+TYPED_TEST(StoreContractTest, ALockHeldLongerThanTheWaitIsTheArchiveBusy) {
+  auto db = this->NewArchive();
+  auto other = dba::OpenNamedDatabase(this->Name());
+  db->SetLockWait(std::chrono::milliseconds(200));
+  dba::Transaction holding(*other);
+  other->Reindex();  // the archive's write lock, held until the transaction ends
+  try {
+    db->OpenFile("TEMPO")->WriteRecord("A", "1");
+    ADD_FAILURE() << "written under another connection's lock";
+  } catch (const dba::Error& e) {
+    EXPECT_EQ(e.code(), dba::kArchiveBusy) << e.what();
+    EXPECT_EQ(std::string(e.what()).rfind(dba::kArchiveBusyText, 0), 0u) << e.what();
+  }
+  holding.Commit();
+  db->OpenFile("TEMPO")->WriteRecord("A", "1");
+  EXPECT_EQ(db->RecordCount("TEMPO"), 1);
 }
 
 }  // namespace

@@ -50,7 +50,14 @@ void Connection::Connect(bool first) {
     // The server's notices ("already exists, skipping") are no business of our callers'.
     PQsetNoticeProcessor(
         conn_, [](void*, const char*) {}, nullptr);
-    return;
+    if (lockWait_ == 0) return;
+    // A connection made again keeps the lock wait (one more round trip).
+    const std::string set = "SET lock_timeout = " + std::to_string(lockWait_);
+    PGresult* result = PQexec(conn_, set.c_str());
+    ++roundTrips_;
+    const bool done = PQresultStatus(result) == PGRES_COMMAND_OK;
+    PQclear(result);
+    if (done) return;
   }
   const std::string detail =
       ScrubPassword(name_, conn_ ? Trimmed(PQerrorMessage(conn_)) : "out of memory");
@@ -82,10 +89,18 @@ void Connection::Fail(const Result& failure) {
   const char* primary = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
   const std::string message = Trimmed(primary ? primary : PQresultErrorMessage(result));
   if (IsConnectionFailure(state) || PQstatus(conn_) == CONNECTION_BAD) Lost(message);
+  if (state && std::strcmp(state, "55P03") == 0)
+    throw Error(kArchiveBusy,
+                std::string(kArchiveBusyText) + " (" + displayName_ + " : " + message + ")");
   if (state && std::strcmp(state, "42501") == 0)
     throw Error(kStorageFailure,
                 "Droits insuffisants sur la base " + displayName_ + " : " + message);
   throw Error(kStorageFailure, "database " + displayName_ + ": " + message);
+}
+
+void Connection::SetLockWait(long long milliseconds) {
+  lockWait_ = milliseconds;
+  Execute("SET lock_timeout = " + std::to_string(milliseconds));
 }
 
 Result Connection::Run(const std::string& sql, const Params& params, bool retry) {

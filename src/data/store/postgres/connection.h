@@ -10,7 +10,8 @@
 // a connection lost afterwards is kConnectionLost, and the next call outside a
 // transaction connects again (reads that find the connection gone reconnect at once and
 // are sent again). Both messages are French, for the screens show them to the clerk, and
-// name the database without its password. Other server errors are kStorageFailure.
+// name the database without its password. A lock that another connection held longer than
+// SetLockWait allows is kArchiveBusy. Other server errors are kStorageFailure.
 
 #include <libpq-fe.h>
 
@@ -63,6 +64,10 @@ class Connection {
   void Rollback() noexcept;
   int Depth() const { return depth_; }
 
+  // Statements wait at most this long for a lock another connection holds, then fail with
+  // kArchiveBusy; kept for the connections made again. 0 = as long as the server says.
+  void SetLockWait(long long milliseconds);
+
   // Round trips to the server since the connection was made (a connection counts one).
   long long RoundTrips() const { return roundTrips_; }
   // Called with every lot of statements sent (benchmarks replay them with libpq alone).
@@ -84,6 +89,7 @@ class Connection {
   PGconn* conn_ = nullptr;
   bool broken_ = false;
   int depth_ = 0;
+  long long lockWait_ = 0;
   long long roundTrips_ = 0;
   Trace trace_;
   std::map<std::string, std::string, std::less<>> prepared_;  // SQL → statement name

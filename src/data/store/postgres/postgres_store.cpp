@@ -10,6 +10,7 @@
 #include "data/store/postgres/read_ahead.h"
 #include "data/store/postgres/schema.h"
 #include "data/store_file.h"
+#include "text/text.h"
 
 namespace dba {
 
@@ -43,6 +44,10 @@ pg::Statement PostgresDatabase::Lock(pg::ArchiveLock lock, bool shared) const {
   return pg::LockStatement(lock, schema_, shared);
 }
 
+void PostgresDatabase::SetLockWait(std::chrono::milliseconds wait) {
+  connection_->SetLockWait(wait.count());
+}
+
 long long PostgresDatabase::RoundTrips() const { return connection_->RoundTrips(); }
 
 void PostgresDatabase::SetReadAhead(bool on) {
@@ -64,7 +69,7 @@ bool PostgresDatabase::HasFile(std::string_view name) {
 }
 
 void PostgresDatabase::RequireFile(std::string_view name) {
-  if (!HasFile(name)) throw Error(kFileNotFound, "no file named " + std::string(name));
+  if (!HasFile(name)) throw Error(kFileNotFound, "no file named " + text::Excerpt(name, 100));
 }
 
 std::vector<std::string> PostgresDatabase::FileNames() {

@@ -67,6 +67,11 @@ class PostgresDatabase : public AdminDatabase,
 
   void GrantClerk(std::string_view role) override;
 
+  // Rights are the server's: a write the role may not make is refused by it.
+  bool ReadOnly() const override { return false; }
+  // Without it, statements wait for a lock as long as the server says (lock_timeout).
+  void SetLockWait(std::chrono::milliseconds wait) override;
+
   // Round trips to the server so far (a connection made counts one): for benchmarks.
   long long RoundTrips() const;
   // Reading ahead (read_ahead.h) is on; off only to measure what it saves. Either way,

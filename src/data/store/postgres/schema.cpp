@@ -79,9 +79,10 @@ bool HasSchema(Connection& connection) {
     std::from_chars(text.data(), text.data() + text.size(), number);
   }
   if (number > kSchemaVersion)
-    throw Error(kStorageFailure, "database " + connection.DisplayName() +
-                                     " was made by a newer version (schema " +
-                                     std::to_string(number) + ")");
+    throw Error(kStorageFailure, connection.DisplayName() +
+                                     " was made by a newer version of Vantelor (schema " +
+                                     std::to_string(number) + "; this one reads " +
+                                     std::to_string(kSchemaVersion) + "): it is left as it is");
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "data/store/postgres/dictionary_values.h"
 #include "data/store/postgres/postgres_store.h"
 #include "data/store/postgres/read_ahead.h"
+#include "text/text.h"
 
 namespace dba {
 
@@ -28,8 +29,8 @@ void PostgresDatabase::RequireItems(const Sentence& sentence) {
     if (field.item.empty() || dictionaries_->Find(sentence.file, field.item)) return;
     dictionaries_->Load();  // it may have been defined by another workstation since
     if (!dictionaries_->Find(sentence.file, field.item))
-      throw Error(kBadSentence,
-                  "unknown dictionary item " + field.item + " of file " + sentence.file);
+      throw Error(kBadSentence, "unknown dictionary item " + text::Excerpt(field.item, 100) +
+                                    " of file " + sentence.file);
   };
   for (const auto& c : sentence.conditions) check(c.field);
   for (const auto& s : sentence.sorts) check(s.field);
