@@ -9,11 +9,12 @@
 #include <iostream>
 #include <map>
 
-#include "data/admin_database.h"
-#include "data/archive_files.h"
-#include "data/demo/demo_archive.h"
-#include "data/error.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/core/admin_database.h"
+#include "data/core/error.h"
+#include "data/store/open_database.h"
+#include "data/tools/demo/demo_archive.h"
+#include "data/tools/new_archive.h"
 
 namespace bench {
 
@@ -21,7 +22,7 @@ namespace {
 
 bool IsSeeded(const std::string& path) {
   try {
-    return dba::OpenSqliteDatabase(path, dba::OpenMode::kExisting)->RecordCount("ARCHIVEBULL") > 0;
+    return dba::OpenNamedDatabase(path, dba::OpenMode::kExisting)->RecordCount("ARCHIVEBULL") > 0;
   } catch (const dba::Error&) {
     return false;
   }
@@ -38,7 +39,7 @@ std::string PreparedDatabase() {
   for (const char* suffix : {"", "-wal", "-shm"}) std::filesystem::remove(path + suffix);
   std::cerr << "Seeding " << path << " at scale " << kScale << "...\n";
   const auto start = std::chrono::steady_clock::now();
-  auto db = dba::OpenSqliteDatabase(path);
+  auto db = dba::OpenNamedDatabase(path, dba::OpenMode::kCreate);
   dba::CreateArchiveFiles(*db);
   const auto summary = dba::demo::SeedDemoArchive(*db, {kScale, 1});
   const double seconds =

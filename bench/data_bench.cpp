@@ -4,11 +4,11 @@
 #include <sqlite3.h>
 
 #include "bench_support.h"
-#include "data/archive_files.h"
-#include "data/database.h"
-#include "data/key_range.h"
-#include "data/sqlite_handle.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/core/database.h"
+#include "data/store/common/key_range.h"
+#include "data/store/sqlite/sqlite_handle.h"
+#include "data/store/sqlite/sqlite_store.h"
 
 namespace {
 

@@ -10,9 +10,10 @@
 
 #include <filesystem>
 
-#include "data/archive_files.h"
-#include "data/demo/demo_archive.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/core/admin_database.h"
+#include "data/tools/demo/demo_archive.h"
+#include "data/tools/new_archive.h"
 #include "printing/pdf/pdf_print_control.h"
 
 namespace {
@@ -21,7 +22,7 @@ namespace fs = std::filesystem;
 
 // The demo archive at a benchmark scale, made once; its payslip keys in key order.
 struct DemoArchive {
-  std::shared_ptr<dba::SqliteDatabase> db = dba::NewMemoryArchive();
+  std::shared_ptr<dba::AdminDatabase> db = dba::NewMemoryArchive();
   std::vector<std::string> keys;
   DemoArchive() {
     dba::demo::SeedDemoArchive(*db, {.scale = 20, .seed = 7});

@@ -15,7 +15,7 @@
 #include <utility>
 
 #include "bench_support.h"
-#include "data/sqlite_store.h"
+#include "data/store/open_database.h"
 #include "rights/rights.h"
 #include "selection/selection_screen.h"
 #include "state/procedure.h"
@@ -23,9 +23,9 @@
 
 namespace {
 
-std::shared_ptr<dba::SqliteDatabase> Archive() {
-  static const std::shared_ptr<dba::SqliteDatabase> archive =
-      dba::OpenSqliteDatabase(bench::PreparedDatabase(), dba::OpenMode::kExisting);
+std::shared_ptr<dba::AdminDatabase> Archive() {
+  static const std::shared_ptr<dba::AdminDatabase> archive =
+      dba::OpenNamedDatabase(bench::PreparedDatabase(), dba::OpenMode::kExisting);
   return archive;
 }
 

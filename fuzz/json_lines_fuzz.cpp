@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "data/archive_files.h"
-#include "data/json_lines.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/core/admin_database.h"
+#include "data/tools/json_lines.h"
+#include "data/tools/new_archive.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (back.file != r.file || back.key != r.key || back.text != r.text) std::abort();
     }
   }
-  static const std::shared_ptr<dba::SqliteDatabase> archive = dba::NewMemoryArchive();
+  static const std::shared_ptr<dba::AdminDatabase> archive = dba::NewMemoryArchive();
   try {
     dba::Transaction scratch(*archive);  // never committed: each input starts empty
     dba::ImportJsonLines(*archive, text);

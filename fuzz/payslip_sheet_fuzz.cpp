@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "data/dynamic_array.h"
+#include "data/core/dynamic_array.h"
 #include "printing/payslip_sheet.h"
 
 namespace {

@@ -4,15 +4,16 @@
 #include <cstdint>
 #include <string_view>
 
-#include "data/archive_files.h"
-#include "data/database.h"
-#include "data/record_text.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/core/admin_database.h"
+#include "data/core/database.h"
+#include "data/core/record_text.h"
+#include "data/tools/new_archive.h"
 
 namespace {
 
-dba::SqliteDatabase& Archive() {
-  static const std::shared_ptr<dba::SqliteDatabase> db = [] {
+dba::AdminDatabase& Archive() {
+  static const std::shared_ptr<dba::AdminDatabase> db = [] {
     auto archive = dba::NewMemoryArchive();
     archive->OpenFile("CIVILAIDANT")
         ->WriteRecord("00012", dba::RecordText({{"Mme"}, {"DUPONT"}, {"Marie"}}));

@@ -2,9 +2,9 @@
 // not see, and the print request through the PDF print control.
 #include "vantelor/reprint.h"
 
-#include "data/archive_files.h"
-#include "data/archive_key.h"
-#include "data/index_record.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/archive_key.h"
+#include "data/archive/index_record.h"
 #include "printing/ostrel.h"
 #include "printing/pdf/pdf_print_control.h"
 #include "printing/print_log.h"

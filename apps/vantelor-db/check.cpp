@@ -2,8 +2,8 @@
 #include <ostream>
 
 #include "commands.h"
-#include "data/archive_check.h"
 #include "data/store/open_database.h"
+#include "data/tools/archive_check.h"
 
 namespace vantelordb {
 

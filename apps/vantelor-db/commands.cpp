@@ -4,11 +4,12 @@
 #include <iostream>
 #include <iterator>
 
-#include "data/archive_files.h"
-#include "data/error.h"
-#include "data/json_lines.h"
-#include "data/json_reader.h"
+#include "data/archive/archive_files.h"
+#include "data/core/error.h"
 #include "data/store/open_database.h"
+#include "data/tools/json_lines.h"
+#include "data/tools/json_reader.h"
+#include "data/tools/new_archive.h"
 
 namespace vantelordb {
 

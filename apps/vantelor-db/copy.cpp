@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "commands.h"
-#include "data/archive_copy.h"
 #include "data/store/open_database.h"
+#include "data/tools/archive_copy.h"
 #include "terminal.h"
 
 namespace vantelordb {

@@ -1,6 +1,6 @@
 // vantelor-db: the database tool. vantelor-db [--db NAME] COMMAND [ARGS...]; see kProgram.
 #include "commands.h"
-#include "data/demo/demo_archive.h"
+#include "data/tools/demo/demo_archive.h"
 
 namespace {
 

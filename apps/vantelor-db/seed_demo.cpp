@@ -5,8 +5,8 @@
 #include <limits>
 
 #include "commands.h"
-#include "data/demo/demo_archive.h"
 #include "data/store/open_database.h"
+#include "data/tools/demo/demo_archive.h"
 #include "state/procedure.h"
 #include "terminal.h"
 

@@ -1,4 +1,4 @@
-#include "gallery.h"
+#include "vantelor-gallery/gallery.h"
 
 #include <string>
 

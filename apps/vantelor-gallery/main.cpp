@@ -13,10 +13,10 @@
 #include <string>
 
 #include "command_line/command_line.h"
-#include "gallery.h"
 #include "ui/qt/qt_desktop.h"
 #include "ui/qt/render.h"
 #include "ui/qt/script/qt_script.h"
+#include "vantelor-gallery/gallery.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <atomic>
 
 #include "component/control_impl.h"
-#include "data/error.h"
+#include "data/core/error.h"
 #include "help/context_ids.h"
 #include "state/procedure.h"
 #include "ui/desktop.h"

@@ -1,6 +1,6 @@
 #include "detail/amounts.h"
 
-#include "data/conversion.h"
+#include "data/archive/conversion.h"
 
 namespace vantelor::detail {
 

@@ -1,4 +1,4 @@
-#include "data/archivebull_record.h"
+#include "data/archive/archivebull_record.h"
 #include "detail/frm_complement.h"
 
 namespace vantelor {

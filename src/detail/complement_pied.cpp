@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "data/payslip_body.h"
-#include "data/payslip_currency.h"
+#include "data/archive/payslip_body.h"
+#include "data/archive/payslip_currency.h"
 #include "detail/frm_complement.h"
 
 namespace vantelor {

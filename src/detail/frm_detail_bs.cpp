@@ -1,8 +1,8 @@
 #include "detail/frm_detail_bs.h"
 
-#include "data/archive_files.h"
-#include "data/archive_key.h"
-#include "data/step.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/archive_key.h"
+#include "data/core/step.h"
 #include "state/procedure.h"
 
 namespace vantelor {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "data/step.h"
+#include "data/core/step.h"
 #include "printing/print_log.h"
 
 namespace printing {

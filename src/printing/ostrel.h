@@ -20,8 +20,8 @@
 #include <memory>
 #include <string>
 
-#include "data/database.h"
-#include "data/dynamic_array.h"
+#include "data/core/database.h"
+#include "data/core/dynamic_array.h"
 #include "printing/print_control.h"
 
 namespace printing {

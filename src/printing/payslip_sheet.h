@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "data/dynamic_array.h"
-#include "data/payslip_body.h"
-#include "data/payslip_footer.h"
+#include "data/archive/payslip_body.h"
+#include "data/archive/payslip_footer.h"
+#include "data/core/dynamic_array.h"
 #include "printing/sheet.h"
 
 namespace printing {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <set>
 
-#include "data/archive_files.h"
-#include "data/archive_key.h"
-#include "data/civil_record.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/archive_key.h"
+#include "data/archive/civil_record.h"
 #include "text/text.h"
 
 namespace printing {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "data/database.h"
+#include "data/core/database.h"
 
 namespace printing {
 

@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "data/error.h"
+#include "data/core/error.h"
 #include "printing/variant.h"
 #include "vantelor/dispatch_error.h"
 

@@ -21,8 +21,8 @@
 #include <string_view>
 #include <vector>
 
-#include "data/archive_files.h"
-#include "data/database.h"
+#include "data/archive/archive_files.h"
+#include "data/core/database.h"
 
 namespace printing {
 

@@ -1,6 +1,6 @@
 #include "printing/print_request.h"
 
-#include "data/request_records.h"
+#include "data/archive/request_records.h"
 
 namespace printing {
 namespace {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "data/database.h"
-#include "data/dynamic_array.h"
+#include "data/core/database.h"
+#include "data/core/dynamic_array.h"
 #include "printing/ostrel.h"
 
 namespace printing {

@@ -9,8 +9,8 @@
 #include <string>
 #include <variant>
 
-#include "data/database.h"
-#include "data/dynamic_array.h"
+#include "data/core/database.h"
+#include "data/core/dynamic_array.h"
 
 namespace printing {
 

@@ -6,8 +6,8 @@
 #include <map>
 #include <string>
 
-#include "data/civil_record.h"
-#include "data/database.h"
+#include "data/archive/civil_record.h"
+#include "data/core/database.h"
 #include "rights/rights.h"
 
 namespace rights {

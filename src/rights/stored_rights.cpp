@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "data/archive_files.h"
-#include "data/request_records.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/request_records.h"
 #include "text/text.h"
 
 namespace rights {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "data/database.h"
+#include "data/core/database.h"
 #include "rights/rights.h"
 
 namespace rights {

@@ -1,4 +1,4 @@
-#include "data/archive_files.h"
+#include "data/archive/archive_files.h"
 #include "selection/selection_screen.h"
 #include "state/procedure.h"
 #include "ui/busy.h"

@@ -1,7 +1,7 @@
 // Imprimer: every payslip of the listing printed again in one request, after one
 // confirmation naming the persons and the period.
 
-#include "data/archive_files.h"
+#include "data/archive/archive_files.h"
 #include "printing/print_request.h"
 #include "selection/selection_screen.h"
 #include "state/procedure.h"

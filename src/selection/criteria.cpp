@@ -3,9 +3,9 @@
 // help pop-up menu.
 #include <initializer_list>
 
-#include "data/archive_files.h"
-#include "data/conversion.h"
-#include "data/step.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/conversion.h"
+#include "data/core/step.h"
 #include "help/context_ids.h"
 #include "selection/selection_screen.h"
 #include "state/procedure.h"

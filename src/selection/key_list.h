@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/dynamic_array.h"
+#include "data/core/dynamic_array.h"
 
 namespace vantelor {
 

@@ -1,9 +1,9 @@
 #include "selection/selection_screen.h"
 
-#include "data/archive_files.h"
-#include "data/civil_record.h"
-#include "data/employer_records.h"
-#include "data/step.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/civil_record.h"
+#include "data/archive/employer_records.h"
+#include "data/core/step.h"
 #include "selection/key_list.h"
 #include "selection/listing_line.h"
 #include "state/procedure.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/archive_key.h"
+#include "data/archive/archive_key.h"
 #include "ui/controls.h"
 
 namespace vantelor {

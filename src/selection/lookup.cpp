@@ -3,8 +3,8 @@
 // procedure below is written once for both.
 #include <algorithm>
 
-#include "data/archive_files.h"
-#include "data/civil_record.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/civil_record.h"
 #include "rights/person_access.h"
 #include "selection/name_search.h"
 #include "selection/selection_screen.h"

@@ -12,7 +12,7 @@
 
 #include <string>
 
-#include "data/dynamic_array.h"
+#include "data/core/dynamic_array.h"
 #include "printing/ostrel.h"
 #include "state/variable.h"
 #include "ui/controls.h"

@@ -1,6 +1,6 @@
 #include "state/procedure.h"
 
-#include "data/archive_files.h"
+#include "data/archive/archive_files.h"
 
 namespace vantelor {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "data/database.h"
+#include "data/core/database.h"
 #include "rights/rights.h"
 
 namespace vantelor {

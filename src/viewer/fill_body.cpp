@@ -1,6 +1,6 @@
 #include <limits>
 
-#include "data/payslip_body.h"
+#include "data/archive/payslip_body.h"
 #include "viewer/frm_visualisation_bulletin.h"
 
 namespace vantelor {

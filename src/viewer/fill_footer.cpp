@@ -1,4 +1,4 @@
-#include "data/payslip_footer.h"
+#include "data/archive/payslip_footer.h"
 #include "viewer/frm_visualisation_bulletin.h"
 
 namespace vantelor {

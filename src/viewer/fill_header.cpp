@@ -1,4 +1,4 @@
-#include "data/archivebull_record.h"
+#include "data/archive/archivebull_record.h"
 #include "viewer/frm_visualisation_bulletin.h"
 
 namespace vantelor {

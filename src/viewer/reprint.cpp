@@ -1,9 +1,9 @@
 // Edition: the payslip shown printed again. Every step runs with errors ignored, as the
 // viewer's print request is meant to: a failing step is skipped and the next one runs.
 
-#include "data/archive_files.h"
-#include "data/request_records.h"
-#include "data/step.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/request_records.h"
+#include "data/core/step.h"
 #include "printing/print_request.h"
 #include "state/procedure.h"
 #include "text/text.h"

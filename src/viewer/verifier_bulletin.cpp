@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "data/payslip_body.h"
-#include "data/payslip_footer.h"
+#include "data/archive/payslip_body.h"
+#include "data/archive/payslip_footer.h"
 
 namespace vantelor {
 

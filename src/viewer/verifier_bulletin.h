@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "data/dynamic_array.h"
+#include "data/core/dynamic_array.h"
 
 namespace vantelor {
 

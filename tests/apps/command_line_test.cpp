@@ -3,10 +3,11 @@
 #include <regex>
 
 #include "apps/tool_run.h"
-#include "data/sqlite_store.h"
+#include "data/store/open_database.h"
+#include "data/tools/new_archive.h"
 #include "state/procedure.h"
-#include "text/text.h"
 #include "support/archive_fixture.h"
+#include "text/text.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ class CommandLineTest : public apps_test::ToolTest {
  protected:
   void SetUp() override {
     ToolTest::SetUp();
-    auto db = dba::OpenSqliteDatabase(Path("t.db"));
+    auto db = dba::OpenNamedDatabase(Path("t.db"), dba::OpenMode::kCreate);
     dba::CreateArchiveFiles(*db);
     dba::ImportJsonLines(*db, testsupport::ExampleRecords());
     // The login may act with CLERK's rights (vantelor-print --user CLERK).
@@ -118,7 +119,7 @@ TEST_F(CommandLineTest, EveryCommandHasItsHelpAndIsListed) {
 // One key a line, whatever the key holds; --json gives an array.
 TEST_F(CommandLineTest, SelectWritesOneKeyALine) {
   {
-    auto db = dba::OpenSqliteDatabase(Path("t.db"), dba::OpenMode::kExisting);
+    auto db = dba::OpenNamedDatabase(Path("t.db"), dba::OpenMode::kExisting);
     for (const char* key : {"two\nlines", "\"quoted", "tab\there", "plain \\ key"})
       db->Write("TEMPO", key, "x");
   }

@@ -5,9 +5,10 @@
 #include <sstream>
 
 #include "apps/tool_run.h"
-#include "data/archive_files.h"
-#include "data/json_lines.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/store/open_database.h"
+#include "data/tools/json_lines.h"
+#include "data/tools/new_archive.h"
 #include "state/procedure.h"
 #include "support/archive_fixture.h"
 #include "support/fake_database.h"
@@ -25,7 +26,7 @@ class VantelorPrintTest : public apps_test::ToolTest {
  protected:
   void SetUp() override {
     ToolTest::SetUp();
-    auto db = dba::OpenSqliteDatabase(Path("t.db"));
+    auto db = dba::OpenNamedDatabase(Path("t.db"), dba::OpenMode::kCreate);
     dba::CreateArchiveFiles(*db);
     dba::ImportJsonLines(*db, testsupport::ExampleRecords() + R"(
 {"file": "DROITS", "key": "CLERK*PALIMOR", "attributes": [["S01"]]}
@@ -33,7 +34,7 @@ class VantelorPrintTest : public apps_test::ToolTest {
   }
   // The rights of the login running the tests: `codes`, one a value.
   void LoginMaySee(const std::string& codes) const {
-    auto db = dba::OpenSqliteDatabase(Path("t.db"), dba::OpenMode::kExisting);
+    auto db = dba::OpenNamedDatabase(Path("t.db"), dba::OpenMode::kExisting);
     dba::ImportJsonLines(*db, R"({"file": "DROITS", "key": ")" + login_ +
                                   R"(*PALIMOR", "attributes": [[")" + codes + R"("]]})");
   }
@@ -56,7 +57,7 @@ class VantelorPrintTest : public apps_test::ToolTest {
     return lines;
   }
   int Count(std::string_view file) const {
-    return testsupport::Count(*dba::OpenSqliteDatabase(Path("t.db"), dba::OpenMode::kExisting),
+    return testsupport::Count(*dba::OpenNamedDatabase(Path("t.db"), dba::OpenMode::kExisting),
                               file);
   }
   const std::string login_ = text::Upper(vantelor::Lire_NomUtilisateur());

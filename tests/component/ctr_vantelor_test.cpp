@@ -5,8 +5,8 @@
 
 #include "component/control_impl.h"
 #include "component/recording_objects.h"
-#include "data/archive_files.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/tools/new_archive.h"
 #include "state/procedure.h"
 #include "ui/test_desktop.h"
 
@@ -32,7 +32,8 @@ class ControlTest : public ::testing::Test {
   // Hands the control its objects, as the host does before Init; `failOn` cannot be opened.
   void Configure(const std::string& failOn = "") {
     auto db = std::make_shared<testsupport::FakeDatabase>(archive, &log);
-    db->FailWhen([failOn](const testsupport::Call& c) { return c.op == "open" && c.file == failOn; });
+    db->FailWhen(
+        [failOn](const testsupport::Call& c) { return c.op == "open" && c.file == failOn; });
     database = db.get();
     control->put_TheDatabase(std::move(db));
     vantelor::RightsRef rights = std::make_shared<testsupport::RecordingRights>(log);

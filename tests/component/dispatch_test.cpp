@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "component/control_impl.h"
-#include "data/archive_files.h"
-#include "data/sqlite_store.h"
-#include "support/expect_error.h"
+#include "data/archive/archive_files.h"
+#include "data/store/open_database.h"
+#include "data/tools/new_archive.h"
+#include "support/expect_dispatch_error.h"
 #include "ui/test_desktop.h"
 #include "vantelor/ctr_vantelor.h"
 
@@ -25,7 +26,7 @@ class DispatchTest : public ::testing::Test {
 };
 
 TEST_F(DispatchTest, MembersByIdentifierAndName) {
-  auto client = std::make_shared<dba::SqliteClient>();
+  auto client = std::make_shared<dba::StoreClient>();
   Call(0x68030001, DispatchKind::PropertyPut, {vantelor::ClientRef(client)});
   EXPECT_EQ(vantelor::Etat(control).TheClient, client);
   Call(0x68030001, DispatchKind::PropertyPut, {std::monostate()});  // empty: no object
@@ -45,8 +46,8 @@ TEST_F(DispatchTest, MembersByIdentifierAndName) {
   Call(0x60030007, DispatchKind::Method, {std::string("AIDANT"), std::string()});
   Call(0x60030007, DispatchKind::Method, {std::string("AIDE")});
   EXPECT_EQ(desktop.Messages().size(), 2u);
-  for (std::uint32_t id : {0x60030004, 0x60030005, 0x60030006, 0x60030008, 0x60030009, 0x6003001D,
-                           0x6003002D})
+  for (std::uint32_t id :
+       {0x60030004, 0x60030005, 0x60030006, 0x60030008, 0x60030009, 0x6003001D, 0x6003002D})
     Call(id, DispatchKind::Method);
   EXPECT_EQ(vantelor::DispatchId("Nope"), std::nullopt);
 }

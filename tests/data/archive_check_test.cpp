@@ -1,5 +1,5 @@
 // CheckArchive over the example archive (clean: see the apps tests) with one of each fault.
-#include "data/archive_check.h"
+#include "data/tools/archive_check.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "data/archive_key.h"
+#include "data/archive/archive_key.h"
 
 #include <gtest/gtest.h>
 

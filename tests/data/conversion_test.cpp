@@ -1,4 +1,4 @@
-#include "data/conversion.h"
+#include "data/archive/conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -41,19 +41,19 @@ TEST(ConversionTest, QuotientIsExact) {
     bool absolute;
     const char* expected;
   } cases[] = {
-      {"12345", 100, false, "123.45"}, {"-626", 100, true, "6.26"},
-      {"-5", 1000, false, "-0.005"},   {"-0", 100, false, "0.00"},
-      {" 42 ", 1, false, "42"},
+      {"12345", 100, false, "123.45"}, {"-626", 100, true, "6.26"}, {"-5", 1000, false, "-0.005"},
+      {"-0", 100, false, "0.00"},      {" 42 ", 1, false, "42"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(dba::Quotient(c.stored, c.divisor, c.absolute), c.expected) << c.stored;
-  for (const char* bad : {"", "1.5", "abc"}) EXPECT_DBA_ERROR(dba::kBadNumber, dba::Quotient(bad, 100));
+  for (const char* bad : {"", "1.5", "abc"})
+    EXPECT_DBA_ERROR(dba::kBadNumber, dba::Quotient(bad, 100));
   EXPECT_THROW(dba::Quotient("1", 7), dba::Error);
 }
 
 TEST(ConversionTest, DayNumbersCountFromEndOf1967) {
   const std::pair<const char*, const char*> cases[] = {
-      {"31/12/1967", "0"},         {"01 Mars 2003", "12844"},    {"01/03/2003", "12844"},
+      {"31/12/1967", "0"},          {"01 Mars 2003", "12844"},   {"01/03/2003", "12844"},
       {"29 Février 2004", "13209"}, {"1 fevrier 2003", "12816"}, {" 01/01/1968 ", "1"},
       {"30/12/1967", "-1"},
   };

@@ -1,15 +1,16 @@
 // The demo archive is the same for the same seed and scale, and another for another seed.
 // (What it holds is what the end-to-end scripts and the demo sweep of the detail tests
 // read.)
-#include "data/demo/demo_archive.h"
+#include "data/tools/demo/demo_archive.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "data/archive_files.h"
-#include "data/json_lines.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/store/sqlite/sqlite_store.h"
+#include "data/tools/json_lines.h"
+#include "data/tools/new_archive.h"
 
 namespace {
 

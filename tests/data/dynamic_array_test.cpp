@@ -1,4 +1,4 @@
-#include "data/dynamic_array.h"
+#include "data/core/dynamic_array.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,13 @@
 // JSON Lines: records read and written back byte for byte, bad lines refused with their
 // place, imports all or nothing. (The tool's command line: tests/apps/vantelor_db_test.)
-#include "data/json_lines.h"
+#include "data/tools/json_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "data/record_text.h"
+#include "data/core/record_text.h"
+#include "data/tools/new_archive.h"
 #include "support/archive_fixture.h"
 #include "support/expect_error.h"
 #include "support/fake_database.h"

@@ -1,6 +1,6 @@
 // Lines read from a file in blocks: what crosses a block, the last line without its end, a
 // line too long.
-#include "data/line_reader.h"
+#include "data/tools/line_reader.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "data/error.h"
-#include "data/input_file.h"
+#include "data/core/error.h"
+#include "data/tools/input_file.h"
 
 namespace {
 

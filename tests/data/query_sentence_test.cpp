@@ -1,8 +1,8 @@
-#include "data/query_sentence.h"
+#include "data/core/query_sentence.h"
 
 #include <gtest/gtest.h>
 
-#include "data/error.h"
+#include "data/core/error.h"
 
 namespace {
 
@@ -25,7 +25,8 @@ TEST(QuerySentenceTest, MalformedSentencesAreRefused) {
       ADD_FAILURE() << "accepted: " << sentence;
     } catch (const dba::Error& e) {
       EXPECT_EQ(e.code(), dba::kBadSentence) << sentence;
-      EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << sentence << " → " << e.what();
+      EXPECT_NE(std::string(e.what()).find(message), std::string::npos)
+          << sentence << " → " << e.what();
     }
   }
   EXPECT_EQ(dba::ParseSentence("SELECT F AVEC 100000 = \"1\"").conditions.at(0).field.attribute,

@@ -1,12 +1,12 @@
 // The record views over the example archive: what each named field reads.
 #include <gtest/gtest.h>
 
-#include "data/civil_record.h"
-#include "data/detail_records.h"
-#include "data/employer_records.h"
-#include "data/index_record.h"
-#include "data/record_text.h"
-#include "data/request_records.h"
+#include "data/archive/civil_record.h"
+#include "data/archive/detail_records.h"
+#include "data/archive/employer_records.h"
+#include "data/archive/index_record.h"
+#include "data/archive/request_records.h"
+#include "data/core/record_text.h"
 #include "support/archive_fixture.h"
 
 namespace {
@@ -26,10 +26,12 @@ TEST(RecordsTest, ViewsReadTheExampleRecords) {
   EXPECT_EQ(dba::CivilAideView(DynArray(std::string(39, '\xFE') + "ÉÈÀ-NORD")).AccessCode(), "ÉÈÀ");
   EXPECT_EQ(dba::CivilFile(dba::PersonKind::kCareRecipient), "CIVILAIDE");
 
-  const DynArray mandataire = read("CONTRAT", "00012001"), prestataire = read("CONTRAT", "00012002");
+  const DynArray mandataire = read("CONTRAT", "00012001"),
+                 prestataire = read("CONTRAT", "00012002");
   EXPECT_TRUE(dba::ContratView(mandataire).IsMandataire());
-  EXPECT_EQ(dba::ContratView(mandataire).CareRecipientCode() + dba::ContratView(mandataire).EndDay(),
-            "00101");
+  EXPECT_EQ(
+      dba::ContratView(mandataire).CareRecipientCode() + dba::ContratView(mandataire).EndDay(),
+      "00101");
   EXPECT_FALSE(dba::ContratView(prestataire).IsMandataire());
   EXPECT_EQ(dba::ContratView(prestataire).AssociationCode(), "A01");
   const DynArray association = read("ASSOCIATION", "A01");

@@ -1,5 +1,5 @@
 // What only the SQLite file does; the contract both stores keep is in store/.
-#include "data/sqlite_store.h"
+#include "data/store/sqlite/sqlite_store.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,10 +7,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "data/archive_files.h"
-#include "data/record_text.h"
-#include "data/sqlite_handle.h"
-#include "data/step.h"
+#include "data/archive/archive_files.h"
+#include "data/core/record_text.h"
+#include "data/core/step.h"
+#include "data/store/sqlite/sqlite_handle.h"
+#include "data/tools/new_archive.h"
 
 namespace {
 
@@ -38,9 +39,7 @@ TEST_F(TempDatabase, FileIsWalAndSurvivesReopening) {
     dba::CreateArchiveFiles(*db);
     db->OpenFile("CIVILAIDE")->WriteRecord("00101", RecordText({{"Mme"}, {"LEFEVRE"}}));
   }
-  auto db =
-      std::dynamic_pointer_cast<dba::SqliteDatabase>(dba::SqliteClient().OpenDatabase(Path()));
-  ASSERT_TRUE(db);
+  auto db = dba::OpenSqliteDatabase(Path(), dba::OpenMode::kExisting);
   EXPECT_EQ(db->OpenFile("CIVILAIDE")->ReadRecord("00101")(2), "LEFEVRE");
   dba::sqlite::Statement mode(db->Connection().Handle(), "PRAGMA journal_mode");
   ASSERT_TRUE(mode.Step());
@@ -49,7 +48,8 @@ TEST_F(TempDatabase, FileIsWalAndSurvivesReopening) {
 }
 
 TEST_F(TempDatabase, RefusesAMissingFileOrOneThatIsNoDatabase) {
-  EXPECT_EQ(dba::RunStep([&] { dba::SqliteClient().OpenDatabase(Path()); }), dba::kStorageFailure);
+  EXPECT_EQ(dba::RunStep([&] { dba::OpenSqliteDatabase(Path(), dba::OpenMode::kExisting); }),
+            dba::kStorageFailure);
   EXPECT_FALSE(std::filesystem::exists(Path()));
   std::ofstream(Path()) << "this is not a database, only some text long enough to be a header";
   EXPECT_EQ(dba::RunStep([&] { dba::OpenSqliteDatabase(Path()); }), dba::kStorageFailure);

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "data/core/admin_database.h"
+#include "data/tools/new_archive.h"
 #include "state/variable.h"
 #include "support/archive_fixture.h"
 #include "support/fake_database.h"
@@ -38,7 +40,7 @@ class ArchiveTest : public ::testing::Test {
 
   ui::TestDesktop desktop_;
   ui::ScopedDesktop installed_{desktop_};
-  std::shared_ptr<dba::SqliteDatabase> archive_ = dba::NewMemoryArchive();
+  std::shared_ptr<dba::AdminDatabase> archive_ = dba::NewMemoryArchive();
   std::shared_ptr<testsupport::FakeDatabase> db_ =
       std::make_shared<testsupport::FakeDatabase>(archive_);
   vantelor::Variable v_;

@@ -1,5 +1,6 @@
 // "Détail" and "Compléments" pressed in the viewer over the example and demo payslips.
-#include "data/demo/demo_archive.h"
+#include "data/tools/demo/demo_archive.h"
+#include "data/tools/new_archive.h"
 #include "detail/frm_complement.h"
 #include "detail/frm_detail_bs.h"
 #include "detail_fixture.h"

@@ -8,7 +8,7 @@
 #include <QTextBrowser>
 
 #include "component/control_impl.h"
-#include "data/archive_files.h"
+#include "data/archive/archive_files.h"
 #include "help/context_ids.h"
 #include "ui/qt/render.h"
 

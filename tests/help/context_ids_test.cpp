@@ -7,7 +7,7 @@
 #include <set>
 #include <sstream>
 
-#include "support/archive_fixture.h"
+#include "support/source_files.h"
 #include "text/text.h"
 #include "ui/test_desktop.h"
 

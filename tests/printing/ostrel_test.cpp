@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "data/archive_files.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/store/open_database.h"
+#include "data/tools/new_archive.h"
 #include "printing/print_log.h"
 #include "printing/recording_print_control.h"
-#include "support/expect_error.h"
+#include "support/expect_dispatch_error.h"
 #include "support/fake_database.h"
 
 namespace printing {
@@ -115,7 +116,7 @@ TEST_F(OstrelTest, RefusesToPrintWhatItCannotLog) {
   EXPECT_DBA_ERROR(kPrintFailed, ostrel_.EditionBulletins(keys_, true, "ABC", status, false));
   db_->FailWhen([](const testsupport::Call& c) { return c.op == "write"; });
   EXPECT_DBA_ERROR(dba::kStorageFailure, Print(status));
-  auto bare = dba::OpenSqliteDatabase(":memory:");
+  auto bare = dba::OpenNamedDatabase(":memory:", dba::OpenMode::kCreate);
   ostrel_.SetDatabase(bare);
   try {
     ostrel_.EditionBulletins(keys_, true, "ABC", status, false);

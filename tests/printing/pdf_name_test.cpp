@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "data/sqlite_store.h"
 #include "support/archive_fixture.h"
 
 namespace printing {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "data/archive_files.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/tools/new_archive.h"
 #include "printing/recording_print_control.h"
 #include "support/expect_error.h"
 #include "support/fake_database.h"

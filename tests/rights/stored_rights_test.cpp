@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "data/archive_files.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/store/open_database.h"
+#include "data/tools/new_archive.h"
 #include "rights/person_access.h"
 #include "support/expect_error.h"
 #include "support/fake_database.h"
@@ -23,7 +24,9 @@ class StoredRightsTest : public ::testing::Test {
 };
 
 TEST_F(StoredRightsTest, UserSeesTheCodesOfItsRecordForTheFunction) {
-  Allow("DÉMO*PALIMOR", "A01\xFD" "B02\xFD");
+  Allow("DÉMO*PALIMOR",
+        "A01\xFD"
+        "B02\xFD");
   Allow("ALL*PALIMOR", "*");
   Allow("DÉMO*AUTRE", "C03");
   const struct {
@@ -31,20 +34,24 @@ TEST_F(StoredRightsTest, UserSeesTheCodesOfItsRecordForTheFunction) {
     const char* code;
     bool sees;
   } rows[] = {
-      {"démo", "A01", true}, {"DÉMO", "B02", true},  {"Démo", "C03", false}, {"DÉMO", "a01", false},
-      {"DÉMO", "", false},   {"ALL", "ZZZ", true},   {"all", "", true},      {"NOBODY", "A01", false},
-      {"", "A01", false},    {"*", "A01", false},
+      {"démo", "A01", true},  {"DÉMO", "B02", true},    {"Démo", "C03", false},
+      {"DÉMO", "a01", false}, {"DÉMO", "", false},      {"ALL", "ZZZ", true},
+      {"all", "", true},      {"NOBODY", "A01", false}, {"", "A01", false},
+      {"*", "A01", false},
   };
   for (const auto& row : rows)
-    EXPECT_EQ(Rights(row.user)->PersonAccess(row.code, 0), row.sees) << row.user << " / " << row.code;
+    EXPECT_EQ(Rights(row.user)->PersonAccess(row.code, 0), row.sees)
+        << row.user << " / " << row.code;
   // The record as it was when asked.
   auto asked = Rights("démo");
   db->OpenFile("DROITS")->DeleteRecord("DÉMO*PALIMOR");
   EXPECT_TRUE(asked->PersonAccess("A01", 0));
   EXPECT_DBA_ERROR(dba::kBadArgument, asked->PersonAccess("A01", 1));
   EXPECT_DBA_ERROR(dba::kBadArgument, rights::StoredUserRights(nullptr, "demo"));
-  EXPECT_DBA_ERROR(dba::kFileNotFound,
-                   rights::StoredUserRights(dba::OpenSqliteDatabase(":memory:"), "x").FunctionRights("F"));
+  EXPECT_DBA_ERROR(
+      dba::kFileNotFound,
+      rights::StoredUserRights(dba::OpenNamedDatabase(":memory:", dba::OpenMode::kCreate), "x")
+          .FunctionRights("F"));
 }
 
 // A person is judged by the access code of its civil record, asked once; a person without

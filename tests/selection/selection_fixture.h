@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "data/archive_files.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/tools/new_archive.h"
 #include "rights/rights.h"
 #include "selection/selection_screen.h"
 #include "state/procedure.h"

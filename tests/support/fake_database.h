@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "data/database.h"
+#include "data/core/database.h"
 
 namespace testsupport {
 
@@ -65,6 +65,7 @@ class FakeFile : public dba::File {
     Check("write", key);
     real_->WriteRecord(key, text);
   }
+  void Prefetch(const std::vector<std::string>& keys) override { real_->Prefetch(keys); }
 
  private:
   void Check(const char* op, std::string_view key) const {

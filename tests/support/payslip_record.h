@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/dynamic_array.h"
+#include "data/core/dynamic_array.h"
 
 namespace testsupport {
 

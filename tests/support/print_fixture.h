@@ -9,9 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "data/archive_files.h"
-#include "data/request_records.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/archive/request_records.h"
+#include "data/store/open_database.h"
+#include "data/tools/new_archive.h"
 #include "printing/recording_print_control.h"
 #include "state/procedure.h"
 #include "support/fake_database.h"
@@ -24,7 +25,7 @@ class PrintFixture : public ::testing::Test {
  protected:
   PrintFixture() {
     v.TheDatabase = db;
-    v.TheClient = std::make_shared<dba::SqliteClient>();
+    v.TheClient = std::make_shared<dba::StoreClient>();
     vantelor::Ouvrir_Fichiers(v);
     control->during = [this](const printing::RecordingPrintControl::Edition&) {
       tempoDuringPrint = Tempo();

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "gallery.h"
 #include "ui/script/headless_script.h"
+#include "vantelor-gallery/gallery.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "data/store/open_database.h"
 
-#include "data/sqlite_store.h"
 #include "data/store/postgres/postgres_store.h"
 #include "data/store/postgres/server_name.h"
+#include "data/store/sqlite/sqlite_store.h"
 
 namespace dba {
 

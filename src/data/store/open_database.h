@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/admin_database.h"
+#include "data/core/admin_database.h"
 
 namespace dba {
 

@@ -32,6 +32,7 @@ std::vector<SheetPage> SheetsOf(dba::File& archive, const std::string& key, bool
 RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys, bool preprinted,
                        SheetSink& out, Progress* progress) {
   RunResult result;
+  archive.Prefetch(keys);  // one read per payslip, a few round trips on the server
   for (const std::string& key : keys) {
     if (progress && !progress->Advance(result.payslips)) {
       result.cancelled = true;

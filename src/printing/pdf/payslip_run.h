@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/database.h"
+#include "data/core/database.h"
 #include "printing/pdf/progress.h"
 #include "printing/sheet.h"
 
@@ -19,8 +19,8 @@ struct RunResult {
   bool cancelled = false;
 };
 
-// Draws the payslips of `keys` into `out`, in order. `progress` (may be null) is told
-// after each payslip and may cancel before the next one. Throws the database's
+// Draws the payslips of `keys` into `out`, in order, read ahead (File::Prefetch). `progress` (may
+// be null) is told after each payslip and may cancel before the next one. Throws the database's
 // dba::Error when reading fails for another reason than a missing record.
 RunResult DrawPayslips(dba::File& archive, const std::vector<std::string>& keys, bool preprinted,
                        SheetSink& out, Progress* progress);

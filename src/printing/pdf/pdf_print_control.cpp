@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include "data/archive_files.h"
+#include "data/archive/archive_files.h"
 #include "printing/ostrel.h"
 #include "printing/pdf/payslip_run.h"
 #include "printing/pdf_name.h"

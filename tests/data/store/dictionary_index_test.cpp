@@ -2,7 +2,7 @@
 // record or civil record they read.
 #include <gtest/gtest.h>
 
-#include "data/record_text.h"
+#include "data/core/record_text.h"
 #include "store_fixture.h"
 
 namespace {

@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
 
-#include "data/record_text.h"
+#include "data/core/record_text.h"
 #include "data/store/postgres/postgres_store.h"
 #include "data/store/postgres/server_name.h"
+#include "data/tools/new_archive.h"
 #include "store_fixture.h"
 
 namespace {

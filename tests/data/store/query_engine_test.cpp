@@ -1,7 +1,7 @@
 // Query sentences, on both stores: the same keys in the same order.
 #include <gtest/gtest.h>
 
-#include "data/record_text.h"
+#include "data/core/record_text.h"
 #include "store_fixture.h"
 
 namespace {

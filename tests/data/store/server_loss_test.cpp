@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 #include <libpq-fe.h>
 
-#include "state/procedure.h"
-#include "data/record_text.h"
+#include "data/core/record_text.h"
 #include "data/store/postgres/postgres_store.h"
+#include "data/tools/new_archive.h"
 #include "rights/stored_rights.h"
 #include "selection/selection_screen.h"
+#include "state/procedure.h"
 #include "store_fixture.h"
 #include "ui/test_desktop.h"
 

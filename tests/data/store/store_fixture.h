@@ -20,10 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "data/archive_files.h"
-#include "data/sqlite_handle.h"
+#include "data/archive/archive_files.h"
 #include "data/store/open_database.h"
 #include "data/store/postgres/connection.h"
+#include "data/store/sqlite/sqlite_handle.h"
+#include "data/tools/new_archive.h"
 
 namespace storetest {
 

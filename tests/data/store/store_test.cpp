@@ -1,9 +1,9 @@
 // The file and transaction contract, on both stores.
 #include <gtest/gtest.h>
 
-#include "data/query_sentence.h"
-#include "data/record_text.h"
-#include "data/step.h"
+#include "data/core/query_sentence.h"
+#include "data/core/record_text.h"
+#include "data/core/step.h"
 #include "store_fixture.h"
 
 namespace {

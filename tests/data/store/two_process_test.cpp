@@ -7,7 +7,7 @@
 
 #include <chrono>
 
-#include "data/request_records.h"
+#include "data/archive/request_records.h"
 #include "printing/print_log.h"
 #include "printing/print_request.h"
 #include "store_fixture.h"

@@ -7,9 +7,10 @@
 #include <cstdlib>
 #include <thread>
 
-#include "data/archive_files.h"
-#include "data/json_lines.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/store/open_database.h"
+#include "data/tools/json_lines.h"
+#include "data/tools/new_archive.h"
 #include "printing/ostrel.h"
 #include "printing/pdf/pdf_print_control.h"
 #include "printing/print_log.h"
@@ -142,7 +143,7 @@ TEST_F(CupsRoundTripTest, AStoppedOrRefusingPrinterIsAFailureToldInFrench) {
 TEST_F(CupsRoundTripTest, VantelorPrintSendsThePdfToThePrinterToo) {
   const fs::path work = fs::temp_directory_path() / ("vantelor-cups-" + std::to_string(getpid()));
   fs::create_directories(work);
-  auto db = dba::OpenSqliteDatabase((work / "t.db").string());
+  auto db = dba::OpenNamedDatabase((work / "t.db").string(), dba::OpenMode::kCreate);
   dba::CreateArchiveFiles(*db);
   dba::ImportJsonLines(*db, testsupport::ExampleRecords() + R"({"file": "DROITS", "key": ")" +
                                 text::Upper(vantelor::Lire_NomUtilisateur()) +

@@ -11,8 +11,8 @@
 
 #include <QPrintPreviewWidget>
 
-#include "data/archive_files.h"
-#include "data/sqlite_store.h"
+#include "data/archive/archive_files.h"
+#include "data/tools/new_archive.h"
 #include "printing/ostrel.h"
 #include "printing/window/frm_impression.h"
 #include "printing/window/frm_resultat_impression.h"

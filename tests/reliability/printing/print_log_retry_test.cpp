@@ -3,8 +3,9 @@
 // (exit status 0) and vantelor-print says the log could not record it. The refusals come
 // from a trigger that counts them in a sequence, which no rollback undoes.
 #include "apps/tool_run.h"
-#include "data/json_lines.h"
 #include "data/store/store_fixture.h"
+#include "data/tools/json_lines.h"
+#include "data/tools/new_archive.h"
 #include "printing/print_log.h"
 #include "state/procedure.h"
 #include "support/archive_fixture.h"

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "apps/tool_run.h"
-#include "data/sqlite_store.h"
+#include "data/store/open_database.h"
 #include "printing/print_log.h"
 #include "support/pdf_reader.h"
 
@@ -50,7 +50,7 @@ class ScreenPrintTest : public apps_test::ToolTest {
   }
   std::vector<printing::PrintLogRecord> Log() const {
     return printing::ReadPrintLog(
-        *dba::OpenSqliteDatabase(Path("demo.db"), dba::OpenMode::kExisting));
+        *dba::OpenNamedDatabase(Path("demo.db"), dba::OpenMode::kExisting));
   }
   static unsigned Mode(const fs::path& p) {
     struct stat st;

@@ -7,12 +7,12 @@
 #include <QtTest/QTest>
 #include <sstream>
 
-#include "gallery.h"
 #include "qt_app.h"
 #include "ui/qt/render.h"
 #include "ui/qt/script/qt_script.h"
 #include "ui/qt/script/screen_check.h"
 #include "ui/script/headless_script.h"
+#include "vantelor-gallery/gallery.h"
 
 namespace {
 

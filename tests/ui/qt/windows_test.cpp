@@ -8,10 +8,10 @@
 #include <QtTest/QTest>
 #include <set>
 
-#include "gallery.h"
 #include "qt_app.h"
 #include "ui/qt/qt_desktop.h"
 #include "ui/qt/render.h"
+#include "vantelor-gallery/gallery.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "data/error.h"
+#include "data/core/error.h"
 #include "data/store/postgres/server_name.h"
 
 namespace dba::pg {

@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "data/error.h"
-#include "data/key_range.h"
-#include "data/sentence_sql.h"
+#include "data/core/error.h"
+#include "data/store/common/key_range.h"
+#include "data/store/common/sentence_sql.h"
 #include "data/store/postgres/pages.h"
 
 namespace dba::pg {

@@ -10,12 +10,13 @@
 #include <string_view>
 #include <vector>
 
-#include "data/dictionary.h"
+#include "data/core/dictionary.h"
+#include "data/store/common/dictionary_catalog.h"
 #include "data/store/postgres/connection.h"
 
 namespace dba::pg {
 
-class DictionaryValues {
+class DictionaryValues : public DictionaryCatalog {
  public:
   explicit DictionaryValues(Connection& connection) : connection_(connection) {}
 
@@ -23,10 +24,10 @@ class DictionaryValues {
   // takes its result.
   static Statement LoadStatement();
   void Loaded(const Result& items);
-  void Load();
+  void Load() override;
 
   std::vector<DictionaryItem> Items(std::string_view file) const;
-  std::optional<DictionaryItem> Find(std::string_view file, std::string_view name) const;
+  std::optional<DictionaryItem> Find(std::string_view file, std::string_view name) const override;
   // True when a record of `file` is indexed by an item or read by one.
   bool Involves(std::string_view file) const;
 

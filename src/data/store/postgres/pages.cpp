@@ -1,6 +1,6 @@
 #include "data/store/postgres/pages.h"
 
-#include "data/sentence_sql.h"
+#include "data/store/common/sentence_sql.h"
 #include "data/store/postgres/connection.h"
 
 namespace dba::pg {

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "data/archive_files.h"
-#include "data/sentence_sql.h"
+#include "data/archive/archive_files.h"
+#include "data/store/common/sentence_sql.h"
+#include "data/store/common/store_file.h"
 #include "data/store/postgres/connection.h"
 #include "data/store/postgres/dictionary_values.h"
 #include "data/store/postgres/pages.h"
 #include "data/store/postgres/read_ahead.h"
 #include "data/store/postgres/schema.h"
-#include "data/store_file.h"
 #include "text/text.h"
 
 namespace dba {
@@ -66,10 +66,6 @@ bool PostgresDatabase::HasFile(std::string_view name) {
   if (std::binary_search(files_.begin(), files_.end(), name)) return true;
   LoadCatalog();  // another workstation may have made it since
   return std::binary_search(files_.begin(), files_.end(), name);
-}
-
-void PostgresDatabase::RequireFile(std::string_view name) {
-  if (!HasFile(name)) throw Error(kFileNotFound, "no file named " + text::Excerpt(name, 100));
 }
 
 std::vector<std::string> PostgresDatabase::FileNames() {
@@ -133,6 +129,10 @@ bool PostgresDatabase::ReadText(std::string_view file, std::string_view key, std
   if (connection_->Depth() == 0 && readAheadOn_)
     readAhead_->Keep(name, std::string(key), exists ? std::optional(text) : std::nullopt);
   return exists;
+}
+
+void PostgresDatabase::Prefetch(std::string_view file, const std::vector<std::string>& keys) {
+  if (connection_->Depth() == 0 && readAheadOn_) readAhead_->Expect(std::string(file), keys);
 }
 
 // A write or an erase in a file that feeds no dictionary index is one statement: one

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "data/admin_database.h"
+#include "data/core/admin_database.h"
 
 namespace dba {
 
@@ -64,6 +64,8 @@ class PostgresDatabase : public AdminDatabase,
   bool ReadText(std::string_view file, std::string_view key, std::string& text) override;
   void Write(std::string_view file, std::string_view key, std::string_view text) override;
   bool Erase(std::string_view file, std::string_view key) override;
+  // The records of `keys` are read ahead as a sentence's are (read_ahead.h).
+  void Prefetch(std::string_view file, const std::vector<std::string>& keys) override;
 
   void GrantClerk(std::string_view role) override;
 
@@ -86,8 +88,6 @@ class PostgresDatabase : public AdminDatabase,
 
  private:
   std::vector<std::string> SelectKeys(const Sentence& sentence);
-  void RequireFile(std::string_view name);
-  void RequireItems(const Sentence& sentence);
   void LoadCatalog();
   std::optional<long long> RunPlain(std::string_view file, const pg::Statement& statement);
 

@@ -28,6 +28,11 @@ void ReadAhead::SentenceRan(const std::string& file, const std::vector<std::stri
   }
 }
 
+void ReadAhead::Expect(const std::string& file, const std::vector<std::string>& keys) {
+  std::erase_if(streams_, [&](const Stream& stream) { return stream.file == file; });
+  AddStream(file, keys);
+}
+
 std::optional<ReadAhead::Answer> ReadAhead::Read(Connection& connection, const std::string& file,
                                                  const std::string& key) {
   const auto now = Clock::now();
@@ -57,11 +62,16 @@ void ReadAhead::Keep(const std::string& file, const std::string& key,
 }
 
 void ReadAhead::Fetch(Connection& connection, const Stream& stream, std::size_t from) {
+  const auto now = Clock::now();
+  // A record kept too long is fetched again with the others, not alone when its turn comes.
+  const auto fresh = [&](const std::string& key) {
+    const auto kept = fetched_.find({stream.file, key});
+    return kept != fetched_.end() && now - kept->second.when <= kLifetime;
+  };
   std::vector<std::string> keys;
   for (std::size_t i = from; i < stream.keys.size() && keys.size() < kBatch; ++i)
-    if (!fetched_.count({stream.file, stream.keys[i]})) keys.push_back(stream.keys[i]);
+    if (!fresh(stream.keys[i])) keys.push_back(stream.keys[i]);
   if (fetched_.size() + keys.size() > kMostKept) fetched_.clear();
-  const auto now = Clock::now();
   for (const std::string& key : keys) fetched_[{stream.file, key}] = {std::nullopt, now};
   for (Row& row : ReadMany(connection, stream.file, keys))
     fetched_[{stream.file, row.key}].text = std::move(row.record);

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "data/dictionary.h"
+#include "data/core/dictionary.h"
 
 namespace dba::pg {
 
@@ -34,6 +34,9 @@ class ReadAhead {
   // The sentence on `file` selected `keys`; `items` are the dictionary items it named.
   void SentenceRan(const std::string& file, const std::vector<std::string>& keys,
                    const std::vector<DictionaryItem>& items);
+  // The caller is about to read `keys` of `file` one by one (File::Prefetch): they are
+  // fetched as a sentence's would be. What was kept stays; an earlier list of `file` goes.
+  void Expect(const std::string& file, const std::vector<std::string>& keys);
   // The record `key` of `file` when it was kept or the last sentence foresaw the read:
   // its text, or an empty text with `found` false. Nothing when the caller must read it.
   struct Answer {

@@ -2,9 +2,9 @@
 
 #include <charconv>
 
-#include "data/archive_files.h"
-#include "data/error.h"
-#include "data/sentence_sql.h"
+#include "data/archive/archive_files.h"
+#include "data/core/error.h"
+#include "data/store/common/sentence_sql.h"
 #include "data/store/postgres/connection.h"
 
 namespace dba::pg {

@@ -1,7 +1,8 @@
 // Query sentences on the server: one SQL statement each (sentence_sql.h), with the record
 // functions of schema.h for attribute numbers; the keys it returns prepare the read-ahead.
-#include "data/query_sentence.h"
-#include "data/sentence_sql.h"
+#include "data/core/query_sentence.h"
+#include "data/store/common/dictionary_catalog.h"
+#include "data/store/common/sentence_sql.h"
 #include "data/store/postgres/connection.h"
 #include "data/store/postgres/dictionary_values.h"
 #include "data/store/postgres/postgres_store.h"
@@ -24,25 +25,13 @@ const SqlDialect kPostgresDialect = {
 
 }  // namespace
 
-void PostgresDatabase::RequireItems(const Sentence& sentence) {
-  const auto check = [&](const SentenceField& field) {
-    if (field.item.empty() || dictionaries_->Find(sentence.file, field.item)) return;
-    dictionaries_->Load();  // it may have been defined by another workstation since
-    if (!dictionaries_->Find(sentence.file, field.item))
-      throw Error(kBadSentence, "unknown dictionary item " + text::Excerpt(field.item, 100) +
-                                    " of file " + sentence.file);
-  };
-  for (const auto& c : sentence.conditions) check(c.field);
-  for (const auto& s : sentence.sorts) check(s.field);
-}
-
 std::vector<std::string> PostgresDatabase::SelectKeys(std::string_view text) {
   return SelectKeys(ParseSentence(text));
 }
 
 std::vector<std::string> PostgresDatabase::SelectKeys(const Sentence& sentence) {
   RequireFile(sentence.file);
-  RequireItems(sentence);
+  RequireItems(sentence, *dictionaries_);
   const SqlQuery query = SentenceSql(sentence, kPostgresDialect);
   pg::Params params;
   for (const std::string& text : query.texts) params.Bytes(text);

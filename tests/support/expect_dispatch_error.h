@@ -1,0 +1,11 @@
+#pragma once
+// EXPECT_DISPATCH_ERROR(code, statement): `statement` throws vantelor::DispatchError with
+// that code (see expect_error.h).
+
+#include "support/expect_error.h"
+#include "vantelor/dispatch_error.h"
+
+#define EXPECT_DISPATCH_ERROR(code, statement)                                        \
+  EXPECT_EQ(::testsupport::CodeThrown<::vantelor::DispatchError>([&] { statement; }), \
+            std::uint32_t(code))                                                      \
+      << #statement
