@@ -1,7 +1,7 @@
 #pragma once
 // Driving a shown control from an automation script (docs/automation.md), for checks of the
 // screens from outside: each line is a real input event on the control's windows. Link
-// Vantelor::script, which brings Qt's test library; a host that never runs scripts does not.
+// Vantelor::script (the script driver); a host that never runs scripts does not.
 
 #include <iosfwd>
 #include <memory>

@@ -83,19 +83,7 @@ std::string LabelFor(const Control& control, bool across) {
 
 }  // namespace
 
-bool TakesInput(const Control& control) {
-  switch (control.kind()) {
-    case Kind::TextBox:
-    case Kind::ComboBox:
-    case Kind::ListBox:
-    case Kind::CheckBox:
-    case Kind::CommandButton:
-    case Kind::VScrollBar:
-      return true;
-    default:
-      return false;
-  }
-}
+bool TakesInput(const Control& control) { return TakesFocus(control.kind()); }
 
 std::string ScreenReaderName(const Control& control) {
   if (!control.AccessibleName().empty()) return control.AccessibleName();

@@ -9,19 +9,6 @@ namespace {
 std::vector<Form*> modal_forms;
 std::vector<Control*> saved_focus;
 
-bool TakesFocus(Kind kind) {
-  switch (kind) {
-    case Kind::TextBox:
-    case Kind::ComboBox:
-    case Kind::ListBox:
-    case Kind::CheckBox:
-    case Kind::CommandButton:
-    case Kind::VScrollBar:
-      return true;
-    default:
-      return false;
-  }
-}
 
 // Keeps a form on the modal stack for the time it is shown, on every path.
 class ModalEntry {
@@ -49,6 +36,20 @@ class ModalEntry {
 };
 
 }  // namespace
+
+bool TakesFocus(Kind kind) {
+  switch (kind) {
+    case Kind::TextBox:
+    case Kind::ComboBox:
+    case Kind::ListBox:
+    case Kind::CheckBox:
+    case Kind::CommandButton:
+    case Kind::VScrollBar:
+      return true;
+    default:
+      return false;
+  }
+}
 
 Form::Form(std::string name, std::string caption, Kind kind)
     : Control(nullptr, std::move(name), kind), caption_(std::move(caption)) {}

@@ -11,6 +11,10 @@
 
 namespace ui {
 
+// The kinds of control that take the focus and input (in the tab order, named for screen
+// readers): text and combo boxes, lists, check boxes, buttons and scroll bars.
+bool TakesFocus(Kind kind);
+
 class Form : public Control {
  public:
   explicit Form(std::string name, std::string caption = "", Kind kind = Kind::Form);

@@ -17,6 +17,14 @@ function(expect condition)
     message(FATAL_ERROR "${ARGN}")
   endif()
 endfunction()
+# A program asks for no test library at run time: none among the libraries it names as
+# needed (ELF NEEDED entries; the DLLs of a Windows program).
+function(needs_no_test_library program)
+  run(${OBJDUMP} -p ${program})
+  string(REGEX MATCHALL "(NEEDED|DLL Name:)[ \t]+[^\n]+" needed "${out}")
+  expect("needed" "objdump lists no library that ${program} needs")
+  expect("NOT;needed;MATCHES;[Tt]est" "${program} needs a test library: ${needed}")
+endfunction()
 
 set(prefix ${WORK}/prefix)
 run(${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix} --strip)
@@ -36,7 +44,8 @@ find_program(VALIDATE desktop-file-validate)
 if(VALIDATE)
   run(${VALIDATE} ${prefix}/share/applications/vantelor-host.desktop)
 endif()
-# No test library: no script driver among the archives, Qt's test library asked by nothing.
+# No test library: no script driver among the archives, Qt's test library asked by nothing,
+# needed by no program.
 file(GLOB archives ${prefix}/lib/*.a)
 file(GLOB exports ${prefix}/lib/cmake/Vantelor/*.cmake)
 foreach(file IN LISTS archives exports)
@@ -44,6 +53,9 @@ foreach(file IN LISTS archives exports)
   expect("NOT;name;MATCHES;script" "${name}: the script driver is not for hosts")
   file(STRINGS ${file} test_library REGEX "Qt6::Test|Qt6Test")
   expect("NOT;test_library" "${name} names Qt's test library")
+endforeach()
+foreach(program vantelor-host vantelor-db vantelor-print)
+  needs_no_test_library(${prefix}/bin/${program})
 endforeach()
 # The C++ standard the public headers need comes with the package.
 file(READ ${prefix}/lib/cmake/Vantelor/VantelorTargets.cmake targets)
@@ -88,6 +100,7 @@ foreach(host example ${CONSUMER})
   run(${CMAKE_COMMAND} --build ${WORK}/build-${name} -j2)
 endforeach()
 get_filename_component(consumer ${CONSUMER} NAME)
+needs_no_test_library(${WORK}/build-${consumer}/host)
 run(${WORK}/build-${consumer}/host -platform offscreen ${db})
 message("${out}")
 # Passed: the installed copy is not needed any more.

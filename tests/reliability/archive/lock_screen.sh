@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The screens on an archive whose write lock another program holds (an import, a copy):
-# Imprimer waits a few seconds, then says "L'archive est occupée par une autre opération,
+# Imprimer and Edition wait a few seconds, then say "L'archive est occupée par une autre opération,
 # réessayez." and the screen stays usable (lock.script), offscreen and on an X server. The
 # lock is held for 20 s: a screen that waited as long as the tools (30 s) would print instead.
 . "$(dirname "$0")/common.sh"
 archive demo.db
+sed "s|@DB@|$WORK/demo.db|" "$SOURCE/tests/reliability/archive/lock.script" > lock.script
 "$DB_TOOL" --db demo.db seed-demo >/dev/null
 export VANTELOR_PRINT_DIR=$WORK/prints
 holder=""
@@ -17,7 +18,7 @@ for way in offscreen xcb; do
   prefix=()
   [ "$way" = xcb ] && prefix=("$SOURCE/tests/e2e/driver/with_xvfb.sh")
   run timeout 120 "${prefix[@]}" "$HOST" -platform "$way" --db demo.db \
-    --script "$SOURCE/tests/reliability/archive/lock.script" --check-screen
+    --script lock.script --check-screen
   expect 0 "lock.script: ok" "the lock on the $way screens"
   kill "$holder" 2>/dev/null || true
   wait "$holder" 2>/dev/null || true

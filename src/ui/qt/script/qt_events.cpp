@@ -1,10 +1,16 @@
-// The input device of the platforms without a window system to go through (offscreen):
-// Qt's own input events, sent to the widget as the platform would deliver them.
+// The input device of the platforms without a window system to go through (offscreen): Qt's
+// own input events, sent to the widget under the point as the window passes on a platform's.
+// Qt's test library is not used, so that no program needs it: Qt treats the events that come
+// from the platform (spontaneous ones) apart in one way that matters to a script, the focus a
+// press gives, which the press below gives itself; a pointer that only moves goes through the
+// platform (QCursor::setPos), which turns it into a move event of its own.
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWheelEvent>
-#include <QtTest/QTest>
 
 #include "ui/controls.h"
 #include "ui/qt/script/input_device.h"
@@ -60,28 +66,68 @@ QtKey Character(int code_point) {
   return {key, text};
 }
 
-void Send(QWidget& target, QTest::KeyAction action, Qt::Key key, const QString& text,
-          Qt::KeyboardModifiers modifiers) {
-  QTest::sendKeyEvent(action, &target, key, text, modifiers);
+// A press sent from inside the program is offered to the shortcuts first by Qt itself
+// (QApplication::notify sends the ShortcutOverride), as a press from the platform is.
+void SendKey(QWidget& target, QEvent::Type type, Qt::Key key, const QString& text,
+             Qt::KeyboardModifiers modifiers) {
+  QKeyEvent event(type, key, modifiers, text);
+  QCoreApplication::sendEvent(&target, &event);
+}
+
+// Qt gives the focus on a press from the platform only (QApplication::notify, spontaneous
+// events): to the first widget from the one under the pointer up to its window that takes the
+// focus on a click, unless one on the way has it already. A script's click on a text box or a
+// list row focuses it as a user's does.
+void GiveClickFocus(QWidget& widget, QPoint at) {
+  for (QWidget* w = &widget; w; w = w->parentWidget()) {
+    QWidget* proxy = w;
+    while (proxy->focusProxy()) proxy = proxy->focusProxy();
+    const bool takes_it = w->focusPolicy() & proxy->focusPolicy() & Qt::ClickFocus;
+    if (w->isEnabled() && w->rect().contains(at) && takes_it) {
+      w->setFocus(Qt::MouseFocusReason);
+      return;
+    }
+    if (w->isWindow() || proxy->hasFocus()) return;
+    at += w->pos();
+  }
+}
+
+// `held`: the buttons down once the event has happened, as Qt counts them.
+void SendMouse(QWidget& widget, QEvent::Type type, QPoint at, Qt::MouseButton button,
+               Qt::MouseButtons held) {
+  if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+    GiveClickFocus(widget, at);
+  }
+  QMouseEvent event(type, at, widget.mapTo(widget.window(), at), widget.mapToGlobal(at), button,
+                    held, Qt::NoModifier);
+  QCoreApplication::sendEvent(&widget, &event);
 }
 
 class QtEvents final : public InputDevice {
  public:
   void Click(QWidget& widget, QPoint at, Qt::MouseButton button) override {
-    // The pointer comes to the point first, as a user's does (an open list ignores a
-    // release until the pointer has moved away from the click that opened it).
-    QTest::mouseClick(&widget, button, {}, at);
+    SendMouse(widget, QEvent::MouseButtonPress, at, button, button);
+    SendMouse(widget, QEvent::MouseButtonRelease, at, button, Qt::NoButton);
   }
+  // The platform's sequence: press, release, double-click (the second press), release.
   void DoubleClick(QWidget& widget, QPoint at) override {
-    QTest::mouseClick(&widget, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(&widget, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(&widget, Qt::LeftButton, {}, at);
+    Click(widget, at, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
   }
-  void Move(QWidget& widget, QPoint at) override { QTest::mouseMove(&widget, at); }
+  // The offscreen platform delivers the move to the window under the new position, which
+  // passes it on to the widget there (an open list highlights the item under the pointer).
+  void Move(QWidget& widget, QPoint at) override {
+    QCursor::setPos(widget.mapToGlobal(at));
+    QCoreApplication::processEvents();
+  }
   void Drag(QWidget& widget, QPoint from, const std::vector<QPoint>& path) override {
-    QTest::mousePress(&widget, Qt::LeftButton, {}, from);
-    for (const QPoint& p : path) QTest::mouseMove(&widget, p);
-    QTest::mouseRelease(&widget, Qt::LeftButton, {}, path.empty() ? from : path.back());
+    SendMouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    for (const QPoint& p : path) {
+      SendMouse(widget, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+    }
+    SendMouse(widget, QEvent::MouseButtonRelease, path.empty() ? from : path.back(), Qt::LeftButton,
+              Qt::NoButton);
   }
   void Wheel(QWidget& widget, QPoint at, int notches) override {
     for (int i = 0; i < std::abs(notches); ++i) {
@@ -100,13 +146,13 @@ class QtEvents final : public InputDevice {
     }
     QtKey key = stroke.named ? Named(stroke.code) : Character(stroke.code);
     if (stroke.ctrl) key.text = QString(QChar(key.key & 0x1f));  // Ctrl+A types 0x01
-    Send(target, QTest::Press, key.key, key.text, held);
-    Send(target, QTest::Release, key.key, key.text, held);
+    SendKey(target, QEvent::KeyPress, key.key, key.text, held);
+    SendKey(target, QEvent::KeyRelease, key.key, key.text, held);
     if (stroke.shift && held & Qt::ShiftModifier) {
       held &= ~Qt::ShiftModifier;
-      Send(target, QTest::Release, Qt::Key_Shift, {}, held);
+      SendKey(target, QEvent::KeyRelease, Qt::Key_Shift, {}, held);
     }
-    if (stroke.ctrl) Send(target, QTest::Release, Qt::Key_Control, {}, Qt::NoModifier);
+    if (stroke.ctrl) SendKey(target, QEvent::KeyRelease, Qt::Key_Control, {}, Qt::NoModifier);
   }
   void Type(QWidget& target, std::string_view text) override {
     for (int code_point : CodePoints(text)) Key(target, KeyStroke{code_point});
@@ -115,7 +161,7 @@ class QtEvents final : public InputDevice {
  private:
   static void Hold(QWidget& target, Qt::Key key, Qt::KeyboardModifiers& held,
                    Qt::KeyboardModifier modifier) {
-    Send(target, QTest::Press, key, {}, held);
+    SendKey(target, QEvent::KeyPress, key, {}, held);
     held |= modifier;
   }
 };
