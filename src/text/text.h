@@ -5,11 +5,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace text {
 
 // Number of Unicode characters (code points) in `s`. Invalid bytes count one each.
 int Length(std::string_view s);
+// The byte where character `n` (from 0) starts; the size of `s` past its end.
+std::size_t ByteOffset(std::string_view s, int n);
+// The code points of `s`, split as Length counts them: an invalid byte stands for itself
+// (so a stray ISO-8859-1 "é" still reads as "é").
+std::vector<int> CodePoints(std::string_view s);
+// One code point in UTF-8.
+std::string EncodeUtf8(int code_point);
 // The first `n` characters of `s` (all of it when shorter).
 std::string Left(std::string_view s, int n);
 // For messages that quote a text of any length: `s` when it has at most `n` characters,

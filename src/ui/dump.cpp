@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "text/text.h"
 #include "ui/controls.h"
-#include "ui/utf8.h"
 
 namespace ui {
 namespace {
@@ -48,7 +48,7 @@ std::string ControlJson(const Control& control) {
 
 std::string JsonString(std::string_view text) {
   std::string out = "\"";
-  for (int cp : CodePoints(text)) {
+  for (int cp : ::text::CodePoints(text)) {
     if (cp == '"' || cp == '\\') {
       out += '\\';
       out += static_cast<char>(cp);
@@ -57,7 +57,7 @@ std::string JsonString(std::string_view text) {
       std::snprintf(escaped, sizeof escaped, "\\u%04x", cp);
       out += escaped;
     } else {
-      out += EncodeUtf8(cp);
+      out += ::text::EncodeUtf8(cp);
     }
   }
   return out + "\"";

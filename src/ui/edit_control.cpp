@@ -1,5 +1,5 @@
+#include "text/text.h"
 #include "ui/controls.h"
-#include "ui/utf8.h"
 
 namespace ui {
 
@@ -17,7 +17,7 @@ EditControl::EditControl(Form& form, std::string name, Kind kind)
 
 void EditControl::SetText(std::string text) { AssignText(std::move(text), true); }
 
-int EditControl::Length() const { return CharacterCount(text_); }
+int EditControl::Length() const { return ::text::Length(text_); }
 
 void EditControl::AssignText(std::string text, bool raise_change, int caret) {
   if (text == text_) return;
@@ -58,11 +58,11 @@ void EditControl::UserKeyUp(int key) {
 }
 
 void EditControl::ReplaceSelection(std::string_view inserted) {
-  const std::size_t from = ByteOffset(text_, SelStart());
-  const std::size_t to = ByteOffset(text_, SelStart() + SelLength());
-  if (max_length_ > 0 && Length() - SelLength() + CharacterCount(inserted) > max_length_) return;
+  const std::size_t from = ::text::ByteOffset(text_, SelStart());
+  const std::size_t to = ::text::ByteOffset(text_, SelStart() + SelLength());
+  if (max_length_ > 0 && Length() - SelLength() + ::text::Length(inserted) > max_length_) return;
   std::string text = text_.substr(0, from) + std::string(inserted) + text_.substr(to);
-  const int caret = SelStart() + CharacterCount(inserted);
+  const int caret = SelStart() + ::text::Length(inserted);
   if (text == text_) return Select(caret, caret);
   AssignText(std::move(text), true, caret);
 }
@@ -76,16 +76,16 @@ void EditControl::EditKey(int key) {
     }
     ReplaceSelection({});
   } else if (key >= 32) {
-    ReplaceSelection(EncodeUtf8(key));
+    ReplaceSelection(::text::EncodeUtf8(key));
   }
 }
 
 void EditControl::UserType(std::string_view typed) {
-  for (int cp : CodePoints(typed)) UserKey(cp);
+  for (int cp : ::text::CodePoints(typed)) UserKey(cp);
 }
 
 void EditControl::UserPaste(std::string_view text) {
-  for (int cp : CodePoints(text)) UserKeyDown(cp);
+  for (int cp : ::text::CodePoints(text)) UserKeyDown(cp);
 }
 
 void EditControl::UserCaretKey(int key, bool shift) {
@@ -117,7 +117,7 @@ void EditControl::UserSelect(int anchor, int caret) {
 
 void EditControl::UserSelectWord(int position) {
   if (!AcceptsInput()) return;
-  const std::vector<int> points = CodePoints(text_);
+  const std::vector<int> points = ::text::CodePoints(text_);
   const int size = static_cast<int>(points.size());
   position = std::clamp(position, 0, size);
   // At the end of a word (the end of the text, say) the word is the one just before.
@@ -131,8 +131,8 @@ void EditControl::UserSelectWord(int position) {
 
 void EditControl::UserEdit(std::string text) {
   if (!AcceptsInput()) return;
-  if (max_length_ > 0 && CharacterCount(text) > max_length_) {
-    text.resize(ByteOffset(text, max_length_));
+  if (max_length_ > 0 && ::text::Length(text) > max_length_) {
+    text.resize(::text::ByteOffset(text, max_length_));
   }
   SetText(std::move(text));
 }

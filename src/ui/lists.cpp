@@ -3,7 +3,6 @@
 
 #include "text/text.h"
 #include "ui/controls.h"
-#include "ui/utf8.h"
 
 namespace ui {
 namespace {
@@ -93,7 +92,7 @@ void ComboBox::UserChoose(int index) {
 void ComboBox::EditKey(int key) {
   if (style_ != Style::DropDownList) return EditControl::EditKey(key);
   if (key < 32 || ListCount() == 0) return;
-  const std::string initial = ::text::Upper(EncodeUtf8(key));
+  const std::string initial = ::text::Upper(::text::EncodeUtf8(key));
   for (int step = 1; step <= ListCount(); ++step) {
     const int row = (list_index_ + step) % ListCount();
     if (::text::Upper(::text::Left(List(row), 1)) == initial) return SetListIndex(row);

@@ -9,6 +9,16 @@ TEST(TextTest, CountsCutsAndPadsCharactersNotBytes) {
   EXPECT_EQ(text::Length("a\xFF"
                          "b"),
             3);  // an invalid byte counts one
+  // Splitting, counting and offsets agree, even on a cut-off sequence, and a stray
+  // ISO-8859-1 byte reads as the character it stands for.
+  const std::string broken = "\xE2\x82Noël\xE9";
+  EXPECT_EQ(text::CodePoints(broken), (std::vector<int>{0xE2, 0x82, 'N', 'o', 0xEB, 'l', 0xE9}));
+  EXPECT_EQ(text::Length(broken), 7);
+  EXPECT_EQ(text::ByteOffset(broken, 5), 6u);
+  EXPECT_EQ(text::ByteOffset(broken, 99), broken.size());
+  std::string round_trip;
+  for (int cp : text::CodePoints("é€😀")) round_trip += text::EncodeUtf8(cp);
+  EXPECT_EQ(round_trip, "é€😀");
   const struct {
     const char* input;
     int start, count;

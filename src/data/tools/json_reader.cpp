@@ -1,30 +1,9 @@
 #include "data/tools/json_reader.h"
 
 #include "data/core/error.h"
+#include "text/text.h"
 
 namespace dba::json {
-
-namespace {
-
-void AppendUtf8(std::string& out, unsigned code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
-}  // namespace
 
 void Reader::Fail(const std::string& what) const {
   throw Error(kBadArgument, what + " at column " + std::to_string(pos_ + 1));
@@ -114,7 +93,7 @@ void Reader::AppendEscape(std::string& out) {
     if (low < 0xDC00 || low > 0xDFFF) Fail("bad surrogate pair");
     code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
   }
-  AppendUtf8(out, code);
+  out += text::EncodeUtf8(static_cast<int>(code));
 }
 
 std::string Reader::String() {

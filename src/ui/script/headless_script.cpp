@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "ui/utf8.h"
+#include "text/text.h"
 
 namespace ui {
 namespace {
@@ -88,7 +88,7 @@ void HeadlessDriver::Paste(EditControl& box, std::string_view text) {
 
 void HeadlessDriver::DoubleClickText(EditControl& box) {
   Focus(box);
-  box.UserSelectWord(CharacterCount(box.Text()));
+  box.UserSelectWord(::text::Length(box.Text()));
 }
 
 void HeadlessDriver::Wheel(Control& control, int notches) {

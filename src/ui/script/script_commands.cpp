@@ -5,7 +5,6 @@
 
 #include "text/text.h"
 #include "ui/script/script.h"
-#include "ui/utf8.h"
 
 namespace ui {
 namespace script {
@@ -67,7 +66,7 @@ KeyStroke ParseKey(std::string_view text) {
       return key;
     }
   }
-  const std::vector<int> points = CodePoints(text);
+  const std::vector<int> points = ::text::CodePoints(text);
   if (points.size() == 1) {
     key.code = points[0];
     return key;

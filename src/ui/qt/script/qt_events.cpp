@@ -14,7 +14,7 @@
 
 #include "ui/controls.h"
 #include "ui/qt/script/input_device.h"
-#include "ui/utf8.h"
+#include "text/text.h"
 
 namespace ui::qt {
 namespace {
@@ -155,7 +155,7 @@ class QtEvents final : public InputDevice {
     if (stroke.ctrl) SendKey(target, QEvent::KeyRelease, Qt::Key_Control, {}, Qt::NoModifier);
   }
   void Type(QWidget& target, std::string_view text) override {
-    for (int code_point : CodePoints(text)) Key(target, KeyStroke{code_point});
+    for (int code_point : ::text::CodePoints(text)) Key(target, KeyStroke{code_point});
   }
 
  private:

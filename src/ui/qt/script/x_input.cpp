@@ -19,7 +19,7 @@
 #include "ui/controls.h"
 #include "ui/qt/script/input_device.h"
 #include "ui/qt/script/screen_check.h"
-#include "ui/utf8.h"
+#include "text/text.h"
 
 namespace ui::qt {
 namespace {
@@ -178,7 +178,7 @@ class XInput final : public InputDevice {
   void Type(QWidget&, std::string_view text) override {
     if (text.empty()) return;
     Run({"type", "--delay", "10", "--", QString::fromStdString(std::string(text))},
-        &Deliveries::keys, CharacterCount(text));
+        &Deliveries::keys, ::text::Length(text));
   }
 
  private:
