@@ -6,6 +6,20 @@
 
 namespace dba {
 
+std::vector<DictionaryItem> DictionaryCatalog::Items(std::string_view file) const {
+  std::vector<DictionaryItem> out;
+  for (const DictionaryItem& item : items_)
+    if (item.file == file) out.push_back(item);
+  return out;
+}
+
+std::optional<DictionaryItem> DictionaryCatalog::Find(std::string_view file,
+                                                      std::string_view name) const {
+  for (const DictionaryItem& item : items_)
+    if (item.file == file && item.name == name) return item;
+  return std::nullopt;
+}
+
 void RequireItems(const Sentence& sentence, DictionaryCatalog& catalog) {
   const auto check = [&](const SentenceField& field) {
     if (field.item.empty() || catalog.Find(sentence.file, field.item)) return;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "data/core/dictionary.h"
 
@@ -16,9 +17,14 @@ class DictionaryCatalog {
   virtual ~DictionaryCatalog() = default;
   // Reads the items again from the store.
   virtual void Load() = 0;
+  // The items of `file` as last loaded.
+  std::vector<DictionaryItem> Items(std::string_view file) const;
   // The item `name` of `file` as last loaded; nothing when there is none.
-  virtual std::optional<DictionaryItem> Find(std::string_view file,
-                                             std::string_view name) const = 0;
+  std::optional<DictionaryItem> Find(std::string_view file, std::string_view name) const;
+
+ protected:
+  // Every item, as Load last read them.
+  std::vector<DictionaryItem> items_;
 };
 
 // Throws kBadSentence naming the first dictionary item of `sentence` (a condition's or a

@@ -45,20 +45,6 @@ void DictionaryValues::Load() {
   Loaded(connection_.Run(load.sql, {}, true));
 }
 
-std::vector<DictionaryItem> DictionaryValues::Items(std::string_view file) const {
-  std::vector<DictionaryItem> out;
-  for (const DictionaryItem& item : items_)
-    if (item.file == file) out.push_back(item);
-  return out;
-}
-
-std::optional<DictionaryItem> DictionaryValues::Find(std::string_view file,
-                                                     std::string_view name) const {
-  for (const DictionaryItem& item : items_)
-    if (item.file == file && item.name == name) return item;
-  return std::nullopt;
-}
-
 bool DictionaryValues::Involves(std::string_view file) const {
   for (const DictionaryItem& item : items_)
     if (item.file == file || item.sourceFile == file) return true;

@@ -26,8 +26,6 @@ class DictionaryValues : public DictionaryCatalog {
   void Loaded(const Result& items);
   void Load() override;
 
-  std::vector<DictionaryItem> Items(std::string_view file) const;
-  std::optional<DictionaryItem> Find(std::string_view file, std::string_view name) const override;
   // True when a record of `file` is indexed by an item or read by one.
   bool Involves(std::string_view file) const;
 
@@ -53,7 +51,6 @@ class DictionaryValues : public DictionaryCatalog {
            const std::vector<std::string>& values);
 
   Connection& connection_;
-  std::vector<DictionaryItem> items_;
 };
 
 }  // namespace dba::pg

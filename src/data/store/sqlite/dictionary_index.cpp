@@ -56,20 +56,6 @@ void DictionaryIndex::Define(const DictionaryItem& item) {
   IndexAll(item);
 }
 
-std::vector<DictionaryItem> DictionaryIndex::Items(std::string_view file) const {
-  std::vector<DictionaryItem> out;
-  for (const DictionaryItem& item : items_)
-    if (item.file == file) out.push_back(item);
-  return out;
-}
-
-std::optional<DictionaryItem> DictionaryIndex::Find(std::string_view file,
-                                                    std::string_view name) const {
-  for (const DictionaryItem& item : items_)
-    if (item.file == file && item.name == name) return item;
-  return std::nullopt;
-}
-
 std::string DictionaryIndex::SourceText(const DictionaryItem& item, std::string_view key) {
   auto s = connection_.Cached("SELECT record FROM " + Quoted(item.sourceFile) + " WHERE key = ?");
   s->Bind(1, item.SourceKey(key));

@@ -26,8 +26,6 @@ class DictionaryIndex : public DictionaryCatalog {
 
   // Stores the item and indexes every record of its file (inside the caller's transaction).
   void Define(const DictionaryItem& item);
-  std::vector<DictionaryItem> Items(std::string_view file) const;
-  std::optional<DictionaryItem> Find(std::string_view file, std::string_view name) const override;
 
   // After `key` of `file` was written with `text` (or erased, text nullopt).
   void RecordChanged(std::string_view file, std::string_view key,
@@ -44,7 +42,6 @@ class DictionaryIndex : public DictionaryCatalog {
   void Put(const DictionaryItem& item, std::string_view key, std::string_view value);
 
   sqlite::Connection& connection_;
-  std::vector<DictionaryItem> items_;
 };
 
 }  // namespace dba
