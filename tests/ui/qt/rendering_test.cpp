@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,13 +20,15 @@ class RenderingTest : public ui_test::QtGallery {
   }
 };
 
-// What the screen check of the scripts does not compare: the window's title, a control
-// hidden with its frame, a button's new caption.
+// What the scripts' screen check never sees change: the window's title, a control hidden
+// with its frame, a button's caption, a check box grayed.
 TEST_F(RenderingTest, ModelChangesTheScreenCheckLeavesOutShowInTheWidgets) {
   gallery.Cmd_Message.SetCaption("Valider");
+  gallery.Chk_Actif.SetValue(2);
   gallery.Fra_Saisie.SetVisible(false);
   gallery.SetCaption("Nouveau titre");
   EXPECT_EQ(Widget<QPushButton>(gallery.Cmd_Message)->text(), "Valider");
+  EXPECT_EQ(Widget<QCheckBox>(gallery.Chk_Actif)->checkState(), Qt::PartiallyChecked);
   EXPECT_FALSE(Widget<QLineEdit>(gallery.Txt_Code)->isVisible());
   EXPECT_EQ(window->windowTitle(), "Nouveau titre");
 }
