@@ -8,7 +8,6 @@
 #include "data/archive/archive_files.h"
 #include "data/store/open_database.h"
 #include "data/tools/json_lines.h"
-#include "data/tools/new_archive.h"
 #include "state/procedure.h"
 #include "support/archive_fixture.h"
 #include "support/fake_database.h"
@@ -26,9 +25,7 @@ class VantelorPrintTest : public apps_test::ToolTest {
  protected:
   void SetUp() override {
     ToolTest::SetUp();
-    auto db = dba::OpenNamedDatabase(Path("t.db"), dba::OpenMode::kCreate);
-    dba::CreateArchiveFiles(*db);
-    dba::ImportJsonLines(*db, testsupport::ExampleRecords() + R"(
+    testsupport::NewExampleDatabase(Path("t.db"), R"(
 {"file": "DROITS", "key": "CLERK*PALIMOR", "attributes": [["S01"]]}
 {"file": "DROITS", "key": "OTHER*PALIMOR", "attributes": [["S09"]]})");
   }

@@ -2,6 +2,7 @@
 // Our command-line tools driven as a user would: through their command line, their output
 // and their exit status, in a fresh temporary folder per test.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,6 +43,11 @@ class ToolTest : public ::testing::Test {
   Outcome Run(const std::string& prefix, const std::string& tool,
               const std::string& arguments) const {
     return RunCommand(prefix + ToolPath(tool) + " " + arguments);
+  }
+  // The permission bits of `p` itself (not of what a link names); 0 when it does not exist.
+  static unsigned Mode(const std::filesystem::path& p) {
+    struct stat st;
+    return ::lstat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
   }
   Outcome RunCommand(const std::string& command) const {
     const int status =

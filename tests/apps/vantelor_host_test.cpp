@@ -6,7 +6,6 @@
 
 #include "apps/tool_run.h"
 #include "data/store/open_database.h"
-#include "data/tools/new_archive.h"
 #include "state/procedure.h"
 #include "support/archive_fixture.h"
 #include "text/text.h"
@@ -21,13 +20,8 @@ class VantelorHostTest : public apps_test::ToolTest {
   void SetUp() override {
     ToolTest::SetUp();
     // The login may see S01 in t.db, nobody in strangers.db.
-    auto strangers = dba::OpenNamedDatabase(Path("strangers.db"), dba::OpenMode::kCreate);
-    dba::CreateArchiveFiles(*strangers);
-    dba::ImportJsonLines(*strangers, testsupport::ExampleRecords());
-    auto db = dba::OpenNamedDatabase(Path("t.db"), dba::OpenMode::kCreate);
-    dba::CreateArchiveFiles(*db);
-    dba::ImportJsonLines(*db, testsupport::ExampleRecords());
-    db->Write("DROITS", login_ + "*PALIMOR", "S01");
+    testsupport::NewExampleDatabase(Path("strangers.db"));
+    testsupport::NewExampleDatabase(Path("t.db"))->Write("DROITS", login_ + "*PALIMOR", "S01");
     // An archive without its files: Init cannot open them.
     auto partial = dba::OpenNamedDatabase(Path("partial.db"), dba::OpenMode::kCreate);
     partial->CreateFile("DROITS");

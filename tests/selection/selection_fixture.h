@@ -78,22 +78,13 @@ class Scene {
       }
     }
   }
-  // A code typed in each box ("" = none), then Recherche.
-  void Rechercher(const std::string& aidant, const std::string& aide = "") {
-    if (!aidant.empty()) ecran.Txt_CodeAidant.UserType(aidant);
-    if (!aide.empty()) ecran.Txt_CodeAide.UserType(aide);
+  // A caregiver code typed, then Recherche.
+  void Rechercher(const std::string& aidant) {
+    ecran.Txt_CodeAidant.UserType(aidant);
     ecran.Cmd_Recherche.UserClick();
   }
-  // Lister over the period proposed, or over months 1-12 and the years' positions given.
-  void Lister(int moisDebut = 0, int anDebut = 0, int moisFin = 0, int anFin = 0) {
-    if (moisDebut > 0) {
-      ecran.Cbo_DebutPeriode.UserChoose(moisDebut - 1);
-      ecran.Cbo_DebutAn.UserChoose(anDebut);
-      ecran.Cbo_FinPeriode.UserChoose(moisFin - 1);
-      ecran.Cbo_FinAn.UserChoose(anFin);
-    }
-    ecran.Cmd_Lister.UserClick();
-  }
+  // Lister over the period proposed.
+  void Lister() { ecran.Cmd_Lister.UserClick(); }
   Cles ClesTrouvees() const {
     Cles cles;
     for (int i = 1; i <= ecran.W_ListeBulletins.DCount(); ++i)

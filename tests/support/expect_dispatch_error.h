@@ -5,7 +5,7 @@
 #include "support/expect_error.h"
 #include "vantelor/dispatch_error.h"
 
-#define EXPECT_DISPATCH_ERROR(code, statement)                                        \
-  EXPECT_EQ(::testsupport::CodeThrown<::vantelor::DispatchError>([&] { statement; }), \
-            std::uint32_t(code))                                                      \
+#define EXPECT_DISPATCH_ERROR(expected, statement)                                      \
+  EXPECT_EQ(::testsupport::ErrorOf<::vantelor::DispatchError>([&] { statement; }).code, \
+            std::uint32_t(expected))                                                    \
       << #statement

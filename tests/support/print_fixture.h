@@ -13,9 +13,11 @@
 #include "data/archive/request_records.h"
 #include "data/store/open_database.h"
 #include "data/tools/new_archive.h"
+#include "printing/print_log.h"
 #include "printing/recording_print_control.h"
 #include "state/procedure.h"
 #include "support/fake_database.h"
+#include "text/text.h"
 #include "ui/form.h"
 #include "ui/test_desktop.h"
 
@@ -33,6 +35,19 @@ class PrintFixture : public ::testing::Test {
   }
   // The user's request record as stored now; "<none>" when there is none.
   std::string Tempo() { return Stored(*store, dba::files::kTempo, key); }
+  // One interactive request on pre-printed forms of `keys`, for this user, with the shared
+  // database and client, logged once.
+  void ExpectOneRequest(const std::vector<std::string>& keys) {
+    ASSERT_EQ(control->editions.size(), 1u);
+    const auto& e = control->editions[0];
+    EXPECT_EQ(e.keys, keys);
+    EXPECT_TRUE(e.interactive && e.preprinted);
+    EXPECT_EQ(e.user, text::Upper(vantelor::Lire_NomUtilisateur()));
+    EXPECT_EQ(e.statusOnEntry, 0);
+    EXPECT_EQ(control->database, v.TheDatabase);
+    EXPECT_EQ(control->client, v.TheClient);
+    EXPECT_EQ(Count(*store, printing::kPrintLogFile), 1);
+  }
   // After a print, failed or not: no request record left, `window` usable again.
   void ExpectLeftAsItWas(const ui::Form& window) {
     EXPECT_EQ(Tempo(), "<none>");

@@ -30,21 +30,12 @@ class FormTest : public ::testing::Test {
   ~FormTest() override { ui::Control::ClearFocus(); }
   ui::TestDesktop desktop;
   ui::ScopedDesktop installed{desktop};
+  LoggedForm form;
 };
 
-TEST_F(FormTest, ACancelledUnloadLeavesTheFormOpen) {
-  ClosingForm form;
-  form.Load();
-  EXPECT_FALSE(form.UserClose());
-  EXPECT_TRUE(form.Loaded());
-  form.Cmd_Retour.UserClick();
-  EXPECT_FALSE(form.Loaded());
-}
-
 TEST_F(FormTest, LoadRaisesLoadOnceAndUnloadOnlyWhenLoaded) {
-  LoggedForm form;
   form.OnLoad = form.Logs("Load");
-  form.OnUnload = [&form](bool&) { form.log.push_back("Unload"); };
+  form.OnUnload = [this](bool&) { form.log.push_back("Unload"); };
   form.Load();
   form.Load();
   EXPECT_TRUE(form.Unload());
@@ -92,13 +83,6 @@ TEST_F(FormTest, AModalFormTakesTheFocusFirstInTabOrderAndGivesItBackSilently) {
   EXPECT_EQ(below.TakeLog(), Log{});  // switching windows raises no LostFocus/GotFocus
 }
 
-TEST_F(FormTest, ModalStackIsUnwoundWhenTheHandlerFails) {
-  ClosingForm detail;
-  desktop.OnShowModal([](ui::Form&) {});  // leaves the window open
-  EXPECT_THROW(detail.ShowModal(), ui::ScriptFailure);
-  EXPECT_TRUE(ui::Form::ModalStack().empty());
-}
-
 TEST_F(FormTest, NestedModalFormsStackInOrder) {
   ClosingForm viewer;
   ClosingForm detail;
@@ -117,10 +101,7 @@ TEST_F(FormTest, NestedModalFormsStackInOrder) {
   EXPECT_FALSE(viewer.Loaded());
 }
 
-TEST(CheckBox, ClickIsRaisedWhenTheValueChanges) {
-  ui::TestDesktop desktop;
-  ui::ScopedDesktop installed(desktop);
-  LoggedForm form;
+TEST_F(FormTest, ACheckBoxRaisesClickWhenItsValueChanges) {
   ui::CheckBox box(form, "Cac_Mandataire", "Mandataire");
   box.OnClick = [&] { form.log.push_back("Click:" + std::to_string(box.Value())); };
   box.SetValue(1);
@@ -135,10 +116,7 @@ TEST(CheckBox, ClickIsRaisedWhenTheValueChanges) {
   EXPECT_EQ(form.TakeLog(), (Log{"Click:1", "Click:0", "Click:2", "Click:1"}));
 }
 
-TEST(MenuEntry, ChoosingRaisesClickOnlyWhenEntryAndMenuAreEnabled) {
-  ui::TestDesktop desktop;
-  ui::ScopedDesktop installed(desktop);
-  LoggedForm form;
+TEST_F(FormTest, AMenuEntryChosenRaisesClickOnlyWhenItAndItsMenuAreEnabled) {
   ui::Menu menu(form, "Mnu_Aide", "Aide");
   ui::Menu entry(form, "Mnu_Sommaire", "Aide_KALVENOR");
   menu.AddEntry(entry);

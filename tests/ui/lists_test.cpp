@@ -51,7 +51,7 @@ TEST_F(ListTest, ComboClickFollowsTheIndexAndItsTextFollowsWithoutChange) {
   EXPECT_EQ(combo.Text(), "");
 }
 
-TEST_F(ListTest, AnIndexOutsideTheRowsIsAClearErrorAndChangesNothing) {
+TEST_F(ListTest, AnIndexOutsideTheRowsIsAClearErrorAndAClickThereOrOnADisabledListNothing) {
   list.SetListIndex(2);
   form.TakeLog();
   EXPECT_THROW(list.SetListIndex(10), std::out_of_range);
@@ -59,11 +59,15 @@ TEST_F(ListTest, AnIndexOutsideTheRowsIsAClearErrorAndChangesNothing) {
   EXPECT_THROW(combo.SetListIndex(2), std::out_of_range);
   EXPECT_EQ(list.ListIndex(), 2);
   EXPECT_EQ(combo.ListIndex(), -1);
-  list.UserClick(10);  // a click below the last row selects nothing
+  list.UserClick(10);      // a click below the last row selects nothing
+  list.SetEnabled(false);  // nor does one on a disabled list, or a hidden combo box
+  list.UserClick(3);
+  combo.SetVisible(false);
+  combo.UserChoose(1);
   EXPECT_EQ(form.TakeLog(), Log{});
 }
 
-TEST_F(ListTest, TheSelectedRowIsKeptInView) {
+TEST_F(ListTest, TheSelectedRowIsKeptInViewAndTheTopInTheRows) {
   struct Case {
     int top_before, select, top_after;
   };
@@ -74,10 +78,7 @@ TEST_F(ListTest, TheSelectedRowIsKeptInView) {
     EXPECT_EQ(list.TopIndex(), c.top_after)
         << "from top " << c.top_before << " select " << c.select;
   }
-}
-
-TEST_F(ListTest, TopIndexStopsAtTheLastFullPage) {
-  list.SetTopIndex(9);
+  list.SetTopIndex(9);  // the top stops at the last full page
   EXPECT_EQ(list.TopIndex(), 6);
   list.SetTopIndex(-3);
   EXPECT_EQ(list.TopIndex(), 0);
@@ -102,14 +103,6 @@ TEST_F(ListTest, RemovingAndClearingRaiseNoClick) {
   EXPECT_EQ(combo.ListIndex(), -1);
   EXPECT_EQ(list.ListCount(), 0);
   EXPECT_EQ(form.TakeLog(), (Log{"Click:4", "ComboClick:Janvier"}));
-}
-
-TEST_F(ListTest, DisabledListTakesNoClick) {
-  list.SetEnabled(false);
-  list.UserClick(2);
-  combo.SetVisible(false);
-  combo.UserChoose(1);
-  EXPECT_EQ(form.TakeLog(), Log{});
 }
 
 }  // namespace

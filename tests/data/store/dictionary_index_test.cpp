@@ -20,15 +20,6 @@ std::vector<std::string> ByName(dba::AdminDatabase& db, const std::string& prefi
 
 using Keys = std::vector<std::string>;
 
-TYPED_TEST(DictionaryIndexTest, IsDefinedAsDataInTheDatabase) {
-  auto db = this->NewArchive();
-  const auto items = db->DictionaryItems("AIDANTSARCHIVEBULL");
-  ASSERT_EQ(items.size(), 1u);
-  EXPECT_EQ(items[0].name, "NomPrenomAidantArchBull");
-  EXPECT_EQ(items[0].sourceFile, "CIVILAIDANT");
-  EXPECT_EQ(items[0].attributes, (std::vector<int>{2, 3}));
-}
-
 TYPED_TEST(DictionaryIndexTest, FollowsCivilRecordChangesInEitherOrder) {
   auto db = this->NewArchive();
   auto index = db->OpenFile("AIDANTSARCHIVEBULL");

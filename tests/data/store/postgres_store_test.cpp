@@ -8,6 +8,7 @@
 #include "data/store/postgres/server_name.h"
 #include "data/tools/new_archive.h"
 #include "store_fixture.h"
+#include "support/expect_error.h"
 
 namespace {
 
@@ -15,17 +16,7 @@ using dba::RecordText;
 using storetest::CreateRole;
 using storetest::ServerName;
 using storetest::ServerSql;
-
-// The error a call throws; fails the test when it throws none.
-dba::Error ErrorOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const dba::Error& e) {
-    return e;
-  }
-  ADD_FAILURE() << "no error";
-  return dba::Error(0, "");
-}
+using testsupport::ErrorOf;
 
 TEST(ServerNameTest, APasswordIsNeverShown) {
   const struct {
@@ -65,11 +56,11 @@ TEST(PostgresStoreTest, BadNamesAndServersAreClearErrorsWithoutThePassword) {
       {empty, dba::kStorageFailure, "La base " + empty + " ne contient pas d'archive"},
   };
   for (const auto& c : cases) {
-    const dba::Error e = ErrorOf([&] { dba::StoreClient().OpenDatabase(c.name); });
-    EXPECT_EQ(e.code(), c.code) << c.name;
-    EXPECT_EQ(std::string(e.what()).substr(0, c.begins.size()), c.begins) << e.what();
-    EXPECT_EQ(std::string(e.what()).find("Xyz-42"), std::string::npos) << e.what();
-    EXPECT_EQ(std::string(e.what()).find("pa%zz"), std::string::npos) << e.what();
+    const auto e = ErrorOf([&] { dba::StoreClient().OpenDatabase(c.name); });
+    EXPECT_EQ(e.code, c.code) << c.name;
+    EXPECT_EQ(e.message.substr(0, c.begins.size()), c.begins) << e.message;
+    EXPECT_EQ(e.message.find("Xyz-42"), std::string::npos) << e.message;
+    EXPECT_EQ(e.message.find("pa%zz"), std::string::npos) << e.message;
   }
   // The right password, found where libpq looks for it.
   const std::string passfile = store.schemas.back() + ".pgpass";
@@ -95,7 +86,7 @@ TEST(PostgresStoreTest, RolesWriteOnlyWhatTheyAreGranted) {
   admin->GrantClerk("vantelor_clerk");
   ServerSql("GRANT USAGE ON SCHEMA " + schema + " TO vantelor_reader; GRANT SELECT ON ALL TABLES" +
             " IN SCHEMA " + schema + " TO vantelor_reader");
-  EXPECT_EQ(ErrorOf([&] { admin->GrantClerk("nobody_here"); }).code(), dba::kBadArgument);
+  EXPECT_EQ(ErrorOf([&] { admin->GrantClerk("nobody_here"); }).code, dba::kBadArgument);
 
   const struct {
     std::string role, file;
@@ -115,11 +106,10 @@ TEST(PostgresStoreTest, RolesWriteOnlyWhatTheyAreGranted) {
       if (c.file == "TEMPO") file->DeleteRecord("ARCHIVEBULLX");
       continue;
     }
-    const dba::Error e = ErrorOf([&] { file->WriteRecord("0001200120030300101", "changed"); });
-    EXPECT_EQ(e.code(), dba::kStorageFailure) << c.role << " " << c.file;
-    EXPECT_EQ(
-        std::string(e.what()).rfind("Droits insuffisants sur la base " + db->DisplayName(), 0), 0u)
-        << e.what();
+    const auto e = ErrorOf([&] { file->WriteRecord("0001200120030300101", "changed"); });
+    EXPECT_EQ(e.code, dba::kStorageFailure) << c.role << " " << c.file;
+    EXPECT_EQ(e.message.rfind("Droits insuffisants sur la base " + db->DisplayName(), 0), 0u)
+        << e.message;
     EXPECT_EQ(admin->RecordCount(c.file), c.file == "ARCHIVEBULL" ? 1 : 0) << c.file;
   }
   EXPECT_EQ(admin->OpenFile("ARCHIVEBULL")->ReadRecord("0001200120030300101")(1), "8667");
@@ -147,17 +137,17 @@ TEST(PostgresStoreTest, AConnectionLostIsFoundAgainOnTheNextCall) {
     dba::Transaction transaction(*db);
     tempo->WriteRecord("B", "1");
     dropConnection();
-    const dba::Error e = ErrorOf([&] { tempo->WriteRecord("B", "2"); });
-    EXPECT_EQ(e.code(), dba::kConnectionLost);
-    EXPECT_NE(std::string(e.what()).find("ne répond pas"), std::string::npos) << e.what();
+    const auto e = ErrorOf([&] { tempo->WriteRecord("B", "2"); });
+    EXPECT_EQ(e.code, dba::kConnectionLost);
+    EXPECT_NE(e.message.find("ne répond pas"), std::string::npos) << e.message;
   }
   tempo->WriteRecord("B", "2");
 
   dropConnection();
   ServerSql("ALTER ROLE vantelor_flaky NOLOGIN");
-  const dba::Error refused = ErrorOf([&] { tempo->ReadRecord("A"); });
+  const auto refused = ErrorOf([&] { tempo->ReadRecord("A"); });
   ServerSql("ALTER ROLE vantelor_flaky LOGIN");
-  EXPECT_EQ(refused.code(), dba::kConnectionLost) << refused.what();
+  EXPECT_EQ(refused.code, dba::kConnectionLost) << refused.message;
   EXPECT_EQ(db->RecordCount("TEMPO"), 2);
 }
 

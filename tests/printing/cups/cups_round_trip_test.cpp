@@ -8,8 +8,6 @@
 #include <thread>
 
 #include "data/archive/archive_files.h"
-#include "data/store/open_database.h"
-#include "data/tools/json_lines.h"
 #include "data/tools/new_archive.h"
 #include "printing/ostrel.h"
 #include "printing/pdf/pdf_print_control.h"
@@ -143,12 +141,10 @@ TEST_F(CupsRoundTripTest, AStoppedOrRefusingPrinterIsAFailureToldInFrench) {
 TEST_F(CupsRoundTripTest, VantelorPrintSendsThePdfToThePrinterToo) {
   const fs::path work = fs::temp_directory_path() / ("vantelor-cups-" + std::to_string(getpid()));
   fs::create_directories(work);
-  auto db = dba::OpenNamedDatabase((work / "t.db").string(), dba::OpenMode::kCreate);
-  dba::CreateArchiveFiles(*db);
-  dba::ImportJsonLines(*db, testsupport::ExampleRecords() + R"({"file": "DROITS", "key": ")" +
-                                text::Upper(vantelor::Lire_NomUtilisateur()) +
-                                R"(*PALIMOR", "attributes": [["*"]]})");
-  db.reset();
+  testsupport::NewExampleDatabase((work / "t.db").string(),
+                                  R"({"file": "DROITS", "key": ")" +
+                                      text::Upper(vantelor::Lire_NomUtilisateur()) +
+                                      R"(*PALIMOR", "attributes": [["*"]]})");
   const std::string tool = std::string(VANTELOR_TEST_BUILD_DIR) + "/apps/vantelor-print --db " +
                            (work / "t.db").string() + " --out " + (work / "out.pdf").string() +
                            " --caregiver 12 --from 200301 --to 202012 --printer ";

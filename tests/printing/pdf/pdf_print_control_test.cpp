@@ -78,17 +78,6 @@ class PdfPrintControlTest : public ::testing::Test {
   long FolderFiles() const {
     return fs::exists(folder_) ? std::distance(fs::directory_iterator(folder_), {}) : 0;
   }
-  // The message of the print failure `call` raises.
-  static std::string ErrorOf(const std::function<void()>& call) {
-    try {
-      call();
-    } catch (const dba::Error& e) {
-      EXPECT_EQ(e.code(), kPrintFailed) << e.what();
-      return e.what();
-    }
-    ADD_FAILURE() << "no print failure";
-    return "";
-  }
 
   std::shared_ptr<dba::Database> store_ = dba::NewMemoryArchive();
   std::shared_ptr<testsupport::FakeDatabase> db_ =
@@ -152,9 +141,10 @@ TEST_F(PdfPrintControlTest, NothingToPrintCancelledOrFailingLeavesNoFile) {
   std::ofstream(folder_ / "file") << "x";
   settings_.folder = folder_ / "file" / "below";
   PdfPrintControl blocked(settings_);
-  EXPECT_EQ(ErrorOf([&] { Print(blocked, {kMarch}); }),
-            "Le dossier " + settings_.folder.string() +
-                " ne peut pas recevoir les bulletins : ce n'est pas un dossier.");
+  const auto e = testsupport::ErrorOf([&] { Print(blocked, {kMarch}); });
+  EXPECT_EQ(e.code, kPrintFailed);
+  EXPECT_EQ(e.message, "Le dossier " + settings_.folder.string() +
+                           " ne peut pas recevoir les bulletins : ce n'est pas un dossier.");
 }
 
 // The print control with its windows, on the test desktop: the print window, then the

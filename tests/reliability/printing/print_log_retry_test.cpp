@@ -4,8 +4,6 @@
 // from a trigger that counts them in a sequence, which no rollback undoes.
 #include "apps/tool_run.h"
 #include "data/store/store_fixture.h"
-#include "data/tools/json_lines.h"
-#include "data/tools/new_archive.h"
 #include "printing/print_log.h"
 #include "state/procedure.h"
 #include "support/archive_fixture.h"
@@ -20,11 +18,9 @@ class PrintLogRetryTest : public apps_test::ToolTest {
   void SetUp() override {
     ToolTest::SetUp();
     name_ = server_.NewDatabaseName();
-    auto db = dba::OpenNamedDatabase(name_, dba::OpenMode::kCreate);
-    dba::CreateArchiveFiles(*db);
-    dba::ImportJsonLines(*db, testsupport::ExampleRecords() + R"({"file": "DROITS", "key": ")" +
-                                  text::Upper(vantelor::Lire_NomUtilisateur()) +
-                                  R"(*PALIMOR", "attributes": [["S01"]]})");
+    testsupport::NewExampleDatabase(name_, R"({"file": "DROITS", "key": ")" +
+                                               text::Upper(vantelor::Lire_NomUtilisateur()) +
+                                               R"(*PALIMOR", "attributes": [["S01"]]})");
     schema_ = server_.schemas.back();
   }
   // Makes the server refuse the first `refusals` updates of the print log.

@@ -3,7 +3,6 @@
 // database itself are never written through; the PDF is readable by its owner only; a
 // print killed half-way leaves nothing behind.
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -27,14 +26,6 @@ class PrintOutTest : public apps_test::VantelorPrintTest {
   Outcome PrintTo(const std::string& out, const std::string& more = "") const {
     return Run("VANTELOR_PRINTER= ", "vantelor-print",
                "--db " + Path("t.db") + " --out '" + out + "' " + more + " " + kMarch2003);
-  }
-  std::string Content(const fs::path& p) const {
-    std::ifstream in(p);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  static unsigned Mode(const fs::path& p) {
-    struct stat st;
-    return ::lstat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
   }
 };
 
@@ -61,8 +52,8 @@ TEST_F(PrintOutTest, NothingButANewFileOrAForcedRegularFileIsWritten) {
     EXPECT_EQ(o.status, 1) << c.out << " " << c.more << ": " << o.out;
     EXPECT_NE(o.err.find(c.message), std::string::npos) << c.out << ": " << o.err;
   }
-  EXPECT_EQ(Content(Path("victim")), "keep");
-  EXPECT_EQ(Content(Path("old.pdf")), "old");
+  EXPECT_EQ(Slurp("victim"), "keep");
+  EXPECT_EQ(Slurp("old.pdf"), "old");
   EXPECT_FALSE(fs::exists(Path("absent")));
   EXPECT_TRUE(fs::is_symlink(Path("link.pdf")) && fs::is_fifo(Path("fifo.pdf")));
   EXPECT_EQ(Count("ARCHIVEBULL"), 2) << "the archive is whole";

@@ -2,8 +2,6 @@
 // them: at once into one folder, into a shared folder where another user planted links
 // named like the next PDFs, and into a folder that cannot take them. Each run is the
 // end-to-end host on the headless desktop, on a copy of the demo archive.
-#include <sys/stat.h>
-
 #include <set>
 
 #include "apps/tool_run.h"
@@ -43,18 +41,9 @@ class ScreenPrintTest : public apps_test::ToolTest {
            "' " + std::string(VANTELOR_TEST_BUILD_DIR) + "/tests/e2e/e2e-headless " +
            Path("demo.db") + " demo " + Path("edition.script");
   }
-  Outcome Shell(const std::string& command) const {
-    const int status =
-        std::system((command + " >" + Path("stdout") + " 2>" + Path("stderr")).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp("stdout"), Slurp("stderr")};
-  }
   std::vector<printing::PrintLogRecord> Log() const {
     return printing::ReadPrintLog(
         *dba::OpenNamedDatabase(Path("demo.db"), dba::OpenMode::kExisting));
-  }
-  static unsigned Mode(const fs::path& p) {
-    struct stat st;
-    return ::lstat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
   }
 };
 
@@ -94,10 +83,10 @@ TEST_F(ScreenPrintTest, LinksPlantedInASharedFolderAreNeverFollowed) {
   std::ofstream(Path("victim")) << "keep";
   fs::create_symlink(Path("victim"), shared / (std::string(kPdf) + ".pdf"));
   fs::create_symlink(Path("absent"), shared / (std::string(kPdf) + " (2).pdf"));
-  const Outcome o = Shell(Host(kPrint, shared));
+  const Outcome o = RunCommand(Host(kPrint, shared));
   ASSERT_EQ(o.status, 0) << o.out << o.err;
   EXPECT_EQ(testsupport::PdfPages(shared / (std::string(kPdf) + " (3).pdf")), 1);
-  EXPECT_EQ(testsupport::RunCommand("cat " + Path("victim")), "keep");
+  EXPECT_EQ(Slurp("victim"), "keep");
   EXPECT_FALSE(fs::exists(Path("absent")));
   EXPECT_EQ(Mode(shared), 01777u);
 }
@@ -108,9 +97,9 @@ TEST_F(ScreenPrintTest, AFailingEditionIsToldInFrenchAndLogged) {
   std::ofstream(Path("blocked")) << "a file where the folder should be";
   const std::string message = "Le dossier " + Path("blocked") +
                               " ne peut pas recevoir les bulletins : ce n'est pas un dossier.";
-  const Outcome o = Shell(Host(EditionScript("answer ok\nclick Cmd_Imprimer\nexpect-message " +
-                                             message + "\nexpect Screen MousePointer 0\n"),
-                               Path("blocked")));
+  const Outcome o = RunCommand(Host(EditionScript("answer ok\nclick Cmd_Imprimer\nexpect-message " +
+                                                  message + "\nexpect Screen MousePointer 0\n"),
+                                    Path("blocked")));
   ASSERT_EQ(o.status, 0) << o.out << o.err;
   const std::vector<printing::PrintLogRecord> log = Log();
   ASSERT_EQ(log.size(), 1u);

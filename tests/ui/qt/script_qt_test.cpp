@@ -8,11 +8,9 @@
 #include <sstream>
 
 #include "qt_app.h"
-#include "ui/qt/render.h"
 #include "ui/qt/script/qt_script.h"
 #include "ui/qt/script/screen_check.h"
 #include "ui/script/headless_script.h"
-#include "vantelor-gallery/gallery.h"
 
 namespace {
 
@@ -57,62 +55,37 @@ std::string WithAnswers(const char* script) {
   return s;
 }
 
-TEST(ScriptOnBothDesktops, GivesTheSameDump) {
-  ui_test::App();
+using ui_test::QtGallery;
+
+TEST_F(QtGallery, AScriptGivesTheSameDumpOnBothDesktops) {
   const std::string script = WithAnswers(kScript);
   std::ostringstream headless_dump, qt_dump;
   {
-    ui::GalleryForm gallery;
-    gallery.Load();
-    const auto result = ui::RunHeadlessScript(gallery, script, headless_dump);
+    ui::GalleryForm headless;
+    headless.Load();
+    const auto result = ui::RunHeadlessScript(headless, script, headless_dump);
     ASSERT_TRUE(result.ok) << "headless " << result.ToString();
     ui::Control::ClearFocus();
   }
-  {
-    ui::qt::QtDesktop desktop;
-    ui::ScopedDesktop installed(desktop);
-    ui::GalleryForm gallery;
-    gallery.Load();
-    auto window = ui::qt::CreateWindow(gallery);
-    window->show();
-    const auto result = ui::qt::RunScript(gallery, script, qt_dump);
-    ASSERT_TRUE(result.ok) << "qt " << result.ToString();
-    ui::Control::ClearFocus();
-  }
+  const auto result = ui::qt::RunScript(gallery, script, qt_dump);
+  ASSERT_TRUE(result.ok) << "qt " << result.ToString();
   EXPECT_FALSE(headless_dump.str().empty());
   EXPECT_EQ(qt_dump.str(), headless_dump.str());
 }
 
-TEST(ScriptOnQt, StopsAtAnUnansweredBoxWithItsLine) {
-  ui_test::App();
-  ui::qt::QtDesktop desktop;
-  ui::ScopedDesktop installed(desktop);
-  ui::GalleryForm gallery;
-  gallery.Load();
-  auto window = ui::qt::CreateWindow(gallery);
-  window->show();
+TEST_F(QtGallery, AScriptStopsAtAnUnansweredBoxWithItsLine) {
   std::ostringstream out;
   const auto result = ui::qt::RunScript(
       gallery, "type Txt_Code 5\nclick Cmd_Message\nexpect Txt_Code Text 5\n", out);
   EXPECT_EQ(result.ToString(),
             "line 2: message box with no answer prepared: \"Continuer ?\" (style 36, title "
             "\"Galerie\")");
-  ui::Control::ClearFocus();
 }
-
-}  // namespace
 
 // The screen check itself: a list scrolled by the model shows its new rows (the rows used to
 // stay drawn where they were), and a list made to show other rows than the model's, by
 // scrolling its bar behind the model's back, fails the check with the list's name.
-TEST(ScreenCheck, FindsAListThatShowsOtherRowsThanTheModel) {
-  ui_test::App();
-  ui::qt::QtDesktop desktop;
-  ui::ScopedDesktop installed(desktop);
-  ui::GalleryForm gallery;
-  gallery.Load();
-  auto window = ui::qt::CreateWindow(gallery);
-  window->show();
+TEST_F(QtGallery, TheScreenCheckFindsAListThatShowsOtherRowsThanTheModel) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   gallery.Lst_Lignes.SetTopIndex(10);
   EXPECT_EQ(ui::qt::CompareScreen({&gallery}), "");
@@ -122,5 +95,6 @@ TEST(ScreenCheck, FindsAListThatShowsOtherRowsThanTheModel) {
     list->verticalScrollBar()->setValue(3);
   }
   EXPECT_THAT(ui::qt::CompareScreen({&gallery}), ::testing::HasSubstr("Lst_Lignes"));
-  ui::Control::ClearFocus();
 }
+
+}  // namespace

@@ -9,38 +9,13 @@
 #include <set>
 
 #include "qt_app.h"
-#include "ui/qt/qt_desktop.h"
-#include "ui/qt/render.h"
-#include "vantelor-gallery/gallery.h"
 
 namespace {
 
-class WindowsTest : public ::testing::Test {
- protected:
-  WindowsTest() { ui_test::App(); }
-  ~WindowsTest() override { ui::Control::ClearFocus(); }
-  ui::qt::QtDesktop desktop;
-  ui::ScopedDesktop installed{desktop};
-};
+using WindowsTest = ui_test::QtGallery;
 
-TEST_F(WindowsTest, TheCloseBoxIsRefusedWhileUnloadCancels) {
-  ui::GalleryDialog dialog;
-  dialog.Load();
-  auto window = ui::qt::CreateWindow(dialog);
-  window->show();
-  EXPECT_FALSE(window->close());
-  EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(dialog.Loaded());
-  QTest::mouseClick(ui::qt::WidgetFor(dialog.Cmd_Retour), Qt::LeftButton);
-  EXPECT_FALSE(dialog.Loaded());
-  EXPECT_FALSE(window->isVisible());
-}
-
+// Outside a script (a clerk's session) a modal window runs its own event loop.
 TEST_F(WindowsTest, AModalFormRunsInANestedLoopUntilItUnloads) {
-  ui::GalleryForm gallery;
-  gallery.Load();
-  auto window = ui::qt::CreateWindow(gallery);
-  window->show();
   bool seen_modal = false;
   QTimer::singleShot(0, [&] {
     ui::GalleryDialog* dialog = gallery.Dialog();
@@ -77,10 +52,6 @@ TEST_F(WindowsTest, MessageBoxesHaveTheIconButtonsAndTitleOfTheirStyle) {
 }
 
 TEST_F(WindowsTest, AScreenshotIsAPictureOfTheWindowNotABlank) {
-  ui::GalleryForm gallery;
-  gallery.Load();
-  auto window = ui::qt::CreateWindow(gallery);
-  window->show();
   QTemporaryDir dir;
   const std::string path = dir.filePath("galerie.png").toStdString();
   ASSERT_TRUE(ui::qt::SaveScreenshot(gallery, path));
