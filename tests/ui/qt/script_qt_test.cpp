@@ -95,6 +95,8 @@ TEST_F(QtGallery, TheScreenCheckFindsAListThatShowsOtherRowsThanTheModel) {
     list->verticalScrollBar()->setValue(3);
   }
   EXPECT_THAT(ui::qt::CompareScreen({&gallery}), ::testing::HasSubstr("Lst_Lignes"));
+  window->hide();  // as a close box would that hid a window its Unload kept
+  EXPECT_THAT(ui::qt::CompareScreen({&gallery}), ::testing::HasSubstr("not on the screen"));
 }
 
 }  // namespace

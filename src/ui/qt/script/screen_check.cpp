@@ -241,7 +241,14 @@ std::string CompareScreen(const std::vector<Form*>& forms) {
   try {
     for (std::size_t i = 0; i < forms.size(); ++i) {
       FormView* view = FormView::Of(*forms[i]);
-      if (view && view->form() && view->isVisible()) CompareForm(*view, i + 1 == forms.size());
+      if (!view || !view->form()) continue;
+      if (view->isVisible()) {
+        CompareForm(*view, i + 1 == forms.size());
+      } else if (view->isWindow() && forms[i]->Loaded()) {
+        // A close box that hid the window although Unload was cancelled, say.
+        throw Difference(forms[i]->Name() +
+                         ": the window is not on the screen, the model still shows it");
+      }
     }
   } catch (const Difference& d) {
     return d.what();
