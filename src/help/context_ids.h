@@ -22,8 +22,6 @@ inline constexpr int kContexteDetail = 20;
 void Init_Aide(long owner);
 // The same with an explicit application folder (tests and hosts that move the file).
 void Init_Aide(long owner, const std::string& applicationPath);
-// The owner recorded by the last Init_Aide (0 before any).
-long Proprietaire();
 // Opens the help file at its contents.
 void Afficher_Sommaire();
 // Closes the help window of this owner.
