@@ -31,7 +31,6 @@ void Init_Aide(long owner, const std::string& applicationPath) {
   ui::SetHelpFile(applicationPath + (endsWithSeparator ? "" : "/") + kFichierAide);
 }
 
-
 void Afficher_Sommaire() { ui::desktop().Help(owner_, ui::HelpFile(), ui::kHelpFinder, 0); }
 
 void Quitter_Aide() { ui::desktop().Help(owner_, ui::HelpFile(), ui::kHelpQuit, 0); }
