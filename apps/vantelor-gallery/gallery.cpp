@@ -69,7 +69,7 @@ void GalleryForm::WireEntry() {
     if (key == kKeyEnter && !Txt_Code.Text().empty()) {
       Txt_Code.SetText(std::string(5 - std::min<std::size_t>(5, Txt_Code.Text().size()), '0') +
                        Txt_Code.Text());
-    } else if (!IsDigit(key) && key != kKeyBackspace) {
+    } else if (!IsDigit(key) && key != kKeyBackspace && key != kKeyDeleteChar) {
       key = 0;
     }
   };
