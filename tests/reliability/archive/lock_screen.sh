@@ -11,10 +11,22 @@ export VANTELOR_PRINT_DIR=$WORK/prints
 holder=""
 trap '[ -z "$holder" ] || kill "$holder" 2>/dev/null || true; rm -rf "$WORK"' EXIT
 
-for way in offscreen xcb; do
-  sqlite3 demo.db < <(echo "BEGIN IMMEDIATE;"; exec sleep 20 2>/dev/null) &
+# Another program takes the write lock and keeps it 20 s. It waits out the probe's own brief
+# lock (a probe that won the race would otherwise leave it without the lock, and the probe
+# looping for ever); the probe gives up after 10 s.
+hold_lock() {
+  sqlite3 demo.db < <(echo ".timeout 10000"; echo "BEGIN IMMEDIATE;"; exec sleep 20 2>/dev/null) &
   holder=$!
-  until ! sqlite3 demo.db "BEGIN IMMEDIATE; ROLLBACK;" 2>/dev/null; do sleep 0.05; done
+  local tries=0
+  while sqlite3 demo.db "BEGIN IMMEDIATE; ROLLBACK;" 2>/dev/null; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 200 ] || { fail "the write lock was not taken in 10 s"; finish; }
+    sleep 0.05
+  done
+}
+
+for way in offscreen xcb; do
+  hold_lock
   prefix=()
   [ "$way" = xcb ] && prefix=("$SOURCE/tests/e2e/driver/with_xvfb.sh")
   run timeout 120 "${prefix[@]}" "$HOST" -platform "$way" --db demo.db \
