@@ -41,7 +41,12 @@ cp a.db open.db
 chmod 644 open.db
 sqlite3 open.db < <(echo "BEGIN; SELECT count(*) FROM vantelor_files;"; exec sleep 30 2>/dev/null) >/dev/null &
 owner=$!
-until [ -e open.db-shm ]; do sleep 0.05; done
+tries=0
+until [ -e open.db-shm ]; do
+  tries=$((tries + 1))
+  [ "$tries" -lt 200 ] && kill -0 "$owner" 2>/dev/null || { fail "the owner never opened open.db"; finish; }
+  sleep 0.05
+done
 before=$(ls -l open.db-wal open.db-shm)
 run as_nobody "$DB_TOOL" --db open.db read CIVILAIDANT 00003
 expect 0 '"key": "00003"' "read while the owner has it open"
